@@ -1,0 +1,207 @@
+#include "net/SocketApi.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <fcntl.h>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netdb.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace pendra::socketapi {
+
+namespace {
+
+sockaddr_in toSockaddr(const Endpoint& endpoint)
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(endpoint.port);
+    address.sin_addr.s_addr = htonl(endpoint.address);
+    return address;
+}
+
+} // namespace
+
+int invalidArgumentCode()
+{
+    return EINVAL;
+}
+
+int lastError()
+{
+    return errno;
+}
+
+// POSIX sockets need no library start-up.
+int startLibrary()
+{
+    return 0;
+}
+
+void releaseLibrary() {}
+
+std::optional<std::uint32_t> parseIPv4(const std::string& text)
+{
+    in_addr address{};
+    if (::inet_pton(AF_INET, text.c_str(), &address) != 1)
+        return std::nullopt;
+    return ntohl(address.s_addr);
+}
+
+std::string formatIPv4(std::uint32_t address)
+{
+    in_addr raw{};
+    raw.s_addr = htonl(address);
+    char text[INET_ADDRSTRLEN] = {};
+    ::inet_ntop(AF_INET, &raw, text, sizeof text);
+    return text;
+}
+
+std::optional<std::uint32_t> hostNameAddress()
+{
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0)
+        return std::nullopt;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(name, nullptr, &hints, &found) != 0 || !found)
+        return std::nullopt;
+    std::optional<std::uint32_t> address;
+    for (const addrinfo* entry = found; entry && !address; entry = entry->ai_next) {
+        if (entry->ai_family == AF_INET && entry->ai_addr)
+            address = ntohl(reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr);
+    }
+    ::freeaddrinfo(found);
+    return address;
+}
+
+std::optional<std::uint32_t> firstInterfaceAddress()
+{
+    ifaddrs* interfaces = nullptr;
+    if (::getifaddrs(&interfaces) != 0)
+        return std::nullopt;
+    std::optional<std::uint32_t> address;
+    for (const ifaddrs* entry = interfaces; entry && !address; entry = entry->ifa_next) {
+        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET)
+            continue;
+        if (!(entry->ifa_flags & IFF_UP) || (entry->ifa_flags & IFF_LOOPBACK))
+            continue;
+        address = ntohl(reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr.s_addr);
+    }
+    ::freeifaddrs(interfaces);
+    return address;
+}
+
+bool isLoopback(std::uint32_t address)
+{
+    return (address >> 24) == 127;
+}
+
+Handle createSocket(bool datagram)
+{
+    const int fd = ::socket(AF_INET, (datagram ? SOCK_DGRAM : SOCK_STREAM) | SOCK_CLOEXEC, 0);
+    return fd < 0 ? kNoSocket : fd;
+}
+
+void setReceiveBufferSize(Handle socket, int bytes)
+{
+    ::setsockopt(socket, SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
+}
+
+bool setNonBlocking(Handle socket)
+{
+    const int flags = ::fcntl(socket, F_GETFL);
+    return flags >= 0 && ::fcntl(socket, F_SETFL, flags | O_NONBLOCK) == 0;
+}
+
+bool bindTo(Handle socket, const Endpoint& endpoint)
+{
+    const sockaddr_in address = toSockaddr(endpoint);
+    return ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+}
+
+bool connectTo(Handle socket, const Endpoint& endpoint)
+{
+    const sockaddr_in address = toSockaddr(endpoint);
+    int result;
+    do {
+        result = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    } while (result != 0 && errno == EINTR);
+    return result == 0;
+}
+
+std::optional<Endpoint> localEndpoint(Handle socket)
+{
+    sockaddr_in address{};
+    socklen_t length = sizeof address;
+    if (::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return std::nullopt;
+    return Endpoint{ntohl(address.sin_addr.s_addr), ntohs(address.sin_port)};
+}
+
+bool shutdownBoth(Handle socket)
+{
+    // A datagram socket that never connected reports ENOTCONN; there is
+    // nothing to shut down then.
+    return ::shutdown(socket, SHUT_RDWR) == 0 || errno == ENOTCONN;
+}
+
+bool closeSocket(Handle socket)
+{
+    return ::close(socket) == 0;
+}
+
+void waitWritable(Handle socket, std::chrono::microseconds timeout)
+{
+    pollfd entry{socket, POLLOUT, 0};
+#ifdef __linux__
+    const auto seconds = std::chrono::floor<std::chrono::seconds>(timeout);
+    const timespec bound{static_cast<time_t>(seconds.count()),
+                         static_cast<long>((timeout - seconds).count() * 1000)};
+    ::ppoll(&entry, 1, &bound, nullptr);
+#else
+    // poll counts in milliseconds; a sub-millisecond bound rounds up to one.
+    ::poll(&entry, 1,
+           static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(timeout).count()));
+#endif
+}
+
+int sendBytes(Handle socket, const char* bytes, int count)
+{
+    const ssize_t sent = ::send(socket, bytes, static_cast<size_t>(count), MSG_NOSIGNAL);
+    return sent < 0 ? -1 : static_cast<int>(sent);
+}
+
+int receiveOnce(Handle socket, char* buffer, int capacity, bool datagram)
+{
+    // MSG_TRUNC makes a datagram socket report the datagram's real length,
+    // so one that did not fit is recognised and dropped rather than cut.
+    const ssize_t received =
+        ::recv(socket, buffer, static_cast<size_t>(capacity), datagram ? MSG_TRUNC : 0);
+    if (received < 0 || received > capacity)
+        return -1;
+    return static_cast<int>(received);
+}
+
+WaitResult waitForAny(Handle socket, int closeEvent, int sendEvent,
+                      std::chrono::milliseconds timeout)
+{
+    pollfd entries[3] = {{socket, POLLIN, 0}, {closeEvent, POLLIN, 0}, {sendEvent, POLLIN, 0}};
+    WaitResult result;
+    const int ready = ::poll(entries, 3, static_cast<int>(timeout.count()));
+    if (ready < 0) {
+        result.failed = errno != EINTR;
+        return result;
+    }
+    result.dataReady = entries[0].revents != 0;
+    result.closeRequested = entries[1].revents != 0;
+    result.sendRequested = entries[2].revents != 0;
+    return result;
+}
+
+} // namespace pendra::socketapi

@@ -1,0 +1,268 @@
+#include "net/SocketLink.h"
+
+#include <future>
+#include <optional>
+#include <system_error>
+#include <vector>
+
+namespace pendra {
+
+namespace {
+
+std::optional<socketapi::Endpoint> endpointFrom(const std::string& address, int port)
+{
+    // A port outside 0..65535 is refused rather than cut to its low 16 bits,
+    // which would bind or connect somewhere the operator never typed.
+    if (port < 0 || port > 65535)
+        return std::nullopt;
+    const auto parsed = socketapi::parseIPv4(address);
+    if (!parsed)
+        return std::nullopt;
+    return socketapi::Endpoint{*parsed, static_cast<std::uint16_t>(port)};
+}
+
+} // namespace
+
+SocketLink::SocketLink(std::string remote, int port)
+{
+    SocketLink::reset();
+    remoteAddress = std::move(remote);
+    remotePort = port;
+}
+
+SocketLink::~SocketLink()
+{
+    // The receive thread must end before the link's memory goes.
+    SocketLink::close();
+}
+
+void SocketLink::reset()
+{
+    opened = false;
+    socketHandle = socketapi::kNoSocket;
+    remoteAddress.clear();
+    localAddress.clear();
+    remotePort = 0;
+    localPort = 0;
+    closeEvent.reset();
+    sendEvent.reset();
+    bindLocal = 0;
+}
+
+void SocketLink::setLocalEndpoint(const std::string& address, int bind, int port)
+{
+    bindLocal = bind;
+    if (bind != 0) {
+        localAddress = address;
+        localPort = port;
+    }
+}
+
+std::int32_t SocketLink::open()
+{
+    return openTo(remoteAddress, remotePort);
+}
+
+bool SocketLink::isOpen() const
+{
+    return socketHandle != socketapi::kNoSocket;
+}
+
+int SocketLink::boundPort() const
+{
+    if (!isOpen())
+        return 0;
+    const auto local = socketapi::localEndpoint(socketHandle);
+    return local ? local->port : 0;
+}
+
+void SocketLink::failOpen(const std::string& message, int code)
+{
+    failedCallCode = code;
+    setStatus(message);
+    // The message is used as it stands; only the code is formatted.
+    setErrorText(message + "SOURCE_OPEN_SOCKET_ERROR-" + std::to_string(code));
+}
+
+std::int32_t SocketLink::openTo(const std::string& address, int port)
+{
+    failedCallCode = 0;
+    if (isOpen() && !takeDown()) {
+        failedCallCode = socketapi::lastError();
+        setStatus("Couldn't close TCP Socket");
+        setErrorText("Init: Couldn't close socket! ");
+        return kFailureCode;
+    }
+
+    if (const int code = socketapi::startLibrary(); code != 0) {
+        failOpen("Init: Couldn't initialize WSA", code);
+        return kFailureCode;
+    }
+
+    datagram = bindLocal != 0;
+    const socketapi::Handle handle = socketapi::createSocket(datagram);
+    if (handle == socketapi::kNoSocket) {
+        failedCallCode = socketapi::lastError();
+        setStatus("Init: Couldn't create socket! ");
+        setErrorText("Init: Couldn't create socket! ");
+        socketapi::releaseLibrary();
+        return kFailureCode;
+    }
+    socketapi::setReceiveBufferSize(handle, kReceiveAreaSize);
+
+    // Each failure keeps the code of the call that failed: the clean-up after
+    // it may overwrite the platform's own record.
+    auto giveUp = [&](const std::string& message, int code) {
+        socketapi::closeSocket(handle);
+        socketapi::releaseLibrary();
+        failOpen(message, code);
+        return kFailureCode;
+    };
+
+    if (bindLocal != 0) {
+        const auto local = endpointFrom(localAddress, localPort);
+        if (!local)
+            return giveUp("Init: Couldn't bind to " + localAddress + " ! ",
+                          socketapi::invalidArgumentCode());
+        if (!socketapi::bindTo(handle, *local))
+            return giveUp("Init: Couldn't bind to " + localAddress + " ! ", socketapi::lastError());
+    }
+
+    const auto remote = endpointFrom(address, port);
+    if (!remote)
+        return giveUp("Init: Couldn't connect to " + address + " ! ",
+                      socketapi::invalidArgumentCode());
+    if (!socketapi::connectTo(handle, *remote))
+        return giveUp("Init: Couldn't connect to " + address + " ! ", socketapi::lastError());
+
+    auto newCloseEvent = std::make_unique<WakeEvent>();
+    auto newSendEvent = std::make_unique<WakeEvent>();
+    if (!newCloseEvent->isValid() || !newSendEvent->isValid())
+        return giveUp("Init: Couldn't create events ! ", socketapi::lastError());
+    if (!socketapi::setNonBlocking(handle))
+        return giveUp("Init: Couldn't create socket! ", socketapi::lastError());
+
+    closeEvent = std::move(newCloseEvent);
+    {
+        std::lock_guard lock(sendLock);
+        sendEvent = std::move(newSendEvent);
+    }
+    socketHandle = handle;
+
+    // Open returns once the receive thread runs.
+    std::promise<void> started;
+    auto running = started.get_future();
+    try {
+        receiveThread = std::thread([this, &started] {
+            started.set_value();
+            receiveLoop();
+        });
+    } catch (const std::system_error& error) {
+        socketHandle = socketapi::kNoSocket;
+        closeEvent.reset();
+        {
+            std::lock_guard lock(sendLock);
+            sendEvent.reset();
+        }
+        return giveUp("Init: Couldn't start receive thread ! ", error.code().value());
+    }
+    running.wait();
+
+    libraryStarted = true;
+    opened = true;
+    return 0;
+}
+
+bool SocketLink::takeDown()
+{
+    const socketapi::Handle handle = socketHandle;
+    const bool shutDown = socketapi::shutdownBoth(handle);
+    if (closeEvent)
+        closeEvent->signal();
+    if (receiveThread.joinable())
+        receiveThread.join();
+    const bool closed = socketapi::closeSocket(handle);
+    socketHandle = socketapi::kNoSocket;
+    if (libraryStarted) {
+        socketapi::releaseLibrary();
+        libraryStarted = false;
+    }
+    closeEvent.reset();
+    {
+        std::lock_guard lock(sendLock);
+        sendEvent.reset();
+    }
+    opened = false;
+    return shutDown && closed;
+}
+
+int SocketLink::close()
+{
+    if (!opened)
+        return 1;
+    clearReceived();
+    if (isOpen())
+        takeDown();
+    return 1;
+}
+
+int SocketLink::write(const char* bytes, int count, int /*flag*/)
+{
+    std::lock_guard lock(sendLock);
+    queueForSend(bytes, count);
+    if (sendEvent)
+        sendEvent->signal();
+    return 0;
+}
+
+void SocketLink::receiveLoop()
+{
+    const socketapi::Handle handle = socketHandle;
+    std::vector<char> area(kReceiveAreaSize);
+    for (;;) {
+        const auto seen = socketapi::waitForAny(handle, closeEvent->waitHandle(),
+                                                sendEvent->waitHandle(), kWaitTimeout);
+        if (seen.failed)
+            setStatus("WSAWaitForMultipleEvents() FAILED!! ERROR-" +
+                      std::to_string(socketapi::lastError()));
+        // Close is looked at first: a socket that keeps delivering must not
+        // keep the thread from ending.
+        if (seen.closeRequested)
+            break;
+        // A waiting command goes out on this pass even while datagrams keep
+        // arriving. The event is cleared before the flush, so a write made
+        // during the flush wakes the next pass.
+        if (seen.sendRequested) {
+            sendEvent->reset();
+            flushSendQueue();
+        }
+        area[0] = '\0';
+        const int received =
+            socketapi::receiveOnce(handle, area.data(), kReceiveAreaSize, datagram);
+        feed(area.data(), received, 0);
+    }
+}
+
+int SocketLink::flushSendQueue()
+{
+    std::lock_guard lock(sendLock);
+    int lastLength = 0;
+    for (const std::string& message : takeSendQueue()) {
+        lastLength = static_cast<int>(message.size());
+        sendBytes(message.data(), lastLength);
+    }
+    return lastLength;
+}
+
+std::int32_t SocketLink::sendBytes(const char* bytes, int count)
+{
+    const socketapi::Handle handle = socketHandle;
+    socketapi::waitWritable(handle, kWritableTimeout);
+    if (socketapi::sendBytes(handle, bytes, count) == count)
+        return 0;
+    setStatus("KESTR_IP : Writing " + std::to_string(count) + " char failed !!! ERROR-" +
+              std::to_string(socketapi::lastError()));
+    return kFailureCode;
+}
+
+} // namespace pendra

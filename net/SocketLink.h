@@ -1,0 +1,68 @@
+#pragma once
+
+#include "net/MessageChannel.h"
+#include "net/SocketApi.h"
+#include "net/WakeEvent.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <thread>
+
+namespace pendra {
+
+// One IPv4 socket to the host. With the bind flag set it is a datagram socket
+// bound to the local endpoint and connected to the remote one; otherwise a
+// stream socket connected to the remote endpoint. An open link runs a receive
+// thread of its own, which frames what arrives and is the only thread that
+// sends: writers queue their texts and wake it.
+class SocketLink : public MessageChannel
+{
+public:
+    static constexpr std::int32_t kFailureCode = static_cast<std::int32_t>(0x80004005u);
+    static constexpr int kReceiveAreaSize = 16000;
+    static constexpr std::chrono::milliseconds kWaitTimeout{100};
+    static constexpr std::chrono::microseconds kWritableTimeout{100};
+
+    SocketLink(std::string remoteAddress, int remotePort);
+    ~SocketLink() override;
+
+    void setLocalEndpoint(const std::string& address, int bind, int port);
+
+    void reset() override;
+    int close() override;
+    std::int32_t open() override;
+    int write(const char* bytes, int count, int flag) override;
+    bool isOpen() const override;
+
+    std::int32_t openTo(const std::string& address, int port);
+    // The error code of the call that made the last open fail, 0 after a success.
+    int openErrorCode() const { return failedCallCode; }
+    // The port the socket is bound to, once open; 0 otherwise.
+    int boundPort() const;
+
+private:
+    bool takeDown();
+    void failOpen(const std::string& message, int code);
+    void receiveLoop();
+    int flushSendQueue();
+    std::int32_t sendBytes(const char* bytes, int count);
+
+    bool opened = false;
+    std::thread receiveThread;
+    std::string remoteAddress;
+    int remotePort = 0;
+    std::string localAddress;
+    int localPort = 0;
+    int bindLocal = 0;
+    bool datagram = false;
+    std::unique_ptr<WakeEvent> closeEvent;
+    std::unique_ptr<WakeEvent> sendEvent;
+    std::atomic<socketapi::Handle> socketHandle{socketapi::kNoSocket};
+    bool libraryStarted = false;
+    int failedCallCode = 0;
+};
+
+} // namespace pendra

@@ -1,0 +1,92 @@
+#include "panel/ConnectionSettings.h"
+
+#include "net/SocketApi.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSettings>
+#include <memory>
+
+namespace pendra {
+
+namespace {
+
+const QString kLocalAddressKey = QStringLiteral("Local_IP_Address");
+const QString kRemoteAddressKey = QStringLiteral("Remote_IP_Address");
+const QString kLocalPortKey = QStringLiteral("Local_IP_Port");
+const QString kRemotePortKey = QStringLiteral("Remote_IP_Port");
+const QString kDisplayErrorsKey = QStringLiteral("DisplayErrors");
+
+std::unique_ptr<QSettings> openStore(const QString& location)
+{
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(location, QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(location, QSettings::IniFormat);
+#endif
+}
+
+std::string readText(const QSettings& store, const QString& key, const char* fallback)
+{
+    return store.value(key, QString::fromLatin1(fallback)).toString().toStdString();
+}
+
+} // namespace
+
+ConnectionSettings::ConnectionSettings(QString name) : applicationName(std::move(name)) {}
+
+QString ConnectionSettings::storeLocation() const
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\Orvane\\Metrova\\") + applicationName;
+#else
+    QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (configHome.isEmpty() || QDir::isRelativePath(configHome))
+        configHome = QDir::homePath() + QStringLiteral("/.config");
+    return configHome + QStringLiteral("/Orvane/Metrova/") + applicationName +
+           QStringLiteral(".conf");
+#endif
+}
+
+void ConnectionSettings::loadSettings(int& displayErrors)
+{
+    const auto store = openStore(storeLocation());
+    localAddress = readText(*store, kLocalAddressKey, "");
+    remoteAddress = readText(*store, kRemoteAddressKey, "");
+    localPort = readText(*store, kLocalPortKey, kDefaultLocalPort);
+    remotePort = readText(*store, kRemotePortKey, kDefaultRemotePort);
+    bool isNumber = false;
+    const int stored = store->value(kDisplayErrorsKey, 0).toInt(&isNumber);
+    displayErrors = isNumber && stored != 0 ? 1 : 0;
+}
+
+void ConnectionSettings::saveSettings(int displayErrors) const
+{
+    const auto store = openStore(storeLocation());
+    store->setValue(kLocalAddressKey, QString::fromStdString(localAddress));
+    store->setValue(kRemoteAddressKey, QString::fromStdString(remoteAddress));
+    store->setValue(kLocalPortKey, QString::fromStdString(localPort));
+    store->setValue(kRemotePortKey, QString::fromStdString(remotePort));
+    store->setValue(kDisplayErrorsKey, displayErrors);
+    store->sync();
+}
+
+QString executableBaseName()
+{
+    return QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+}
+
+std::string localHostAddress()
+{
+    const auto named = socketapi::hostNameAddress();
+    if (!named)
+        return {};
+    if (socketapi::isLoopback(*named)) {
+        if (const auto external = socketapi::firstInterfaceAddress())
+            return socketapi::formatIPv4(*external);
+    }
+    return socketapi::formatIPv4(*named);
+}
+
+} // namespace pendra

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <QString>
+#include <string>
+
+namespace pendra {
+
+// The panel's four connection values and where they persist per user: on
+// Windows the registry key Software\Orvane\Metrova\<application>, elsewhere
+// $XDG_CONFIG_HOME/Orvane/Metrova/<application>.conf. The ports stay texts
+// until the link is opened.
+class ConnectionSettings
+{
+public:
+    static constexpr const char* kDefaultLocalPort = "7714";
+    static constexpr const char* kDefaultRemotePort = "7712";
+
+    // applicationName is the executable's name without extension.
+    explicit ConnectionSettings(QString applicationName);
+
+    std::string localAddress;
+    std::string remoteAddress;
+    std::string localPort;
+    std::string remotePort;
+
+    // Fills the four texts and displayErrors; a missing value gives its default.
+    void loadSettings(int& displayErrors);
+    // Writes the four texts and displayErrors.
+    void saveSettings(int displayErrors) const;
+
+    // The file or registry key the values live in.
+    QString storeLocation() const;
+
+private:
+    QString applicationName;
+};
+
+// The name the settings and message boxes go by: the executable's file name
+// without its extension.
+QString executableBaseName();
+
+// This machine's IPv4 address as dotted text, empty when its host name does
+// not resolve. A host name that resolves to loopback (as on many Linux
+// installs) gives the first address of an interface that is up instead, since
+// a link bound to loopback cannot reach a host on the network.
+std::string localHostAddress();
+
+} // namespace pendra

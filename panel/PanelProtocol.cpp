@@ -1,0 +1,142 @@
+#include "panel/PanelProtocol.h"
+
+#include <charconv>
+#include <cstdint>
+
+namespace pendra {
+
+namespace {
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::size_t skipBlanks(std::string_view text, std::size_t position)
+{
+    while (position < text.size() && isBlank(text[position]))
+        ++position;
+    return position;
+}
+
+// Reads one number the way "%lf" does: blanks skipped, an optional sign.
+// Locale-independent, so a comma locale cannot change what the host means.
+std::optional<double> scanNumber(std::string_view text, std::size_t& position)
+{
+    std::size_t at = skipBlanks(text, position);
+    if (at < text.size() && text[at] == '+') {
+        ++at;
+        if (at < text.size() && (text[at] == '-' || text[at] == '+'))
+            return std::nullopt;
+    }
+    double value = 0;
+    const char* first = text.data() + at;
+    const char* last = text.data() + text.size();
+    const auto [end, error] = std::from_chars(first, last, value, std::chars_format::general);
+    if (error != std::errc())
+        return std::nullopt;
+    position = static_cast<std::size_t>(end - text.data());
+    return value;
+}
+
+} // namespace
+
+std::string buildGreeting()
+{
+    return std::string(kGreetingCommand) + ":" + std::to_string(PanelProtocolVersion);
+}
+
+std::string_view commandForButton(std::size_t index)
+{
+    return index < buttonCommands.size() ? std::string_view(buttonCommands[index].text)
+                                         : std::string_view();
+}
+
+std::optional<std::string_view> commandForKey(unsigned keyCode)
+{
+    for (const ButtonCommand& row : buttonCommands) {
+        if (row.keyCode == keyCode)
+            return row.text;
+    }
+    return std::nullopt;
+}
+
+HostMessageKind classify(std::string_view text)
+{
+    if (text.find(kVersionMarker) != std::string_view::npos)
+        return HostMessageKind::Version;
+    if (text.find(kCoordinatesMarker) != std::string_view::npos)
+        return HostMessageKind::Coordinates;
+    if (text.find(kCoordinatesWithErrorsMarker) != std::string_view::npos)
+        return HostMessageKind::CoordinatesWithErrors;
+    return HostMessageKind::Other;
+}
+
+std::optional<int> parseVersion(std::string_view text)
+{
+    const std::size_t marker = text.find(kVersionMarker);
+    if (marker == std::string_view::npos)
+        return std::nullopt;
+    std::size_t at = skipBlanks(text, marker + kVersionMarker.size());
+    bool negative = false;
+    if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
+        negative = text[at] == '-';
+        ++at;
+    }
+    std::uint32_t magnitude = 0;
+    const auto [end, error] =
+        std::from_chars(text.data() + at, text.data() + text.size(), magnitude);
+    // A number that does not fit in 32 bits is no version at all.
+    if (error != std::errc())
+        return std::nullopt;
+    const std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude) : magnitude;
+    if (value < INT32_MIN || value > INT32_MAX)
+        return std::nullopt;
+    return static_cast<int>(value);
+}
+
+std::vector<double> parseCoordinates(std::string_view text, bool withErrors)
+{
+    const std::string_view marker = withErrors ? kCoordinatesWithErrorsMarker : kCoordinatesMarker;
+    const std::size_t count = withErrors ? kCoordinateWithErrorsCount : kCoordinateCount;
+    std::vector<double> values;
+    const std::size_t found = text.find(marker);
+    if (found == std::string_view::npos)
+        return values;
+    std::size_t position = found + marker.size();
+    while (values.size() < count) {
+        if (!values.empty()) {
+            if (position >= text.size() || text[position] != ',')
+                break;
+            ++position;
+        }
+        const auto value = scanNumber(text, position);
+        if (!value)
+            break;
+        values.push_back(*value);
+    }
+    return values;
+}
+
+std::string formatReadout(double value)
+{
+    // The fixed-point text of the largest double has over 300 digits: grow
+    // until it fits rather than cut it.
+    std::string text(32, '\0');
+    for (;;) {
+        const auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value,
+                                                std::chars_format::fixed, 4);
+        if (error == std::errc()) {
+            text.resize(static_cast<std::size_t>(end - text.data()));
+            return text;
+        }
+        text.resize(text.size() * 2);
+    }
+}
+
+bool acknowledgesCoordinates(int hostVersion)
+{
+    return hostVersion > 1;
+}
+
+} // namespace pendra

@@ -1,0 +1,68 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The texts the panel and the host measurement application exchange, and the
+// rules by which host messages are recognised and shown. No platform calls.
+namespace pendra {
+
+// One function button: what it sends, the key that sends it too (a Windows
+// virtual-key code) and the id of the picture on it.
+struct ButtonCommand
+{
+    const char* text;
+    std::uint16_t keyCode;
+    std::uint16_t bitmapId;
+};
+
+inline constexpr std::size_t kButtonCount = 5;
+
+// Row i belongs to button F(i + 1).
+inline constexpr std::array<ButtonCommand, kButtonCount> buttonCommands{{
+    {"QVL_PENDRA_1", 0x70, 132},
+    {"QVL_PENDRA_2", 0x71, 133},
+    {"QVL_PENDRA_3", 0x72, 134},
+    {"QVL_PENDRA_4", 0x73, 140},
+    {"QVL_PENDRA_5", 0x74, 141},
+}};
+
+inline constexpr int PanelProtocolVersion = 3;
+// What the panel assumes of a host that has not announced a version.
+inline constexpr int kInitialHostVersion = 1;
+
+inline constexpr std::string_view kGreetingCommand = "QVL_PENDRA_8";
+inline constexpr std::string_view kAcknowledgement = "QVL_PENDRA_9";
+inline constexpr std::string_view kVersionMarker = "Version:";
+inline constexpr std::string_view kCoordinatesMarker = "QVL_IP_COORD:";
+inline constexpr std::string_view kCoordinatesWithErrorsMarker = "QVL_IP_COORD2:";
+
+inline constexpr std::size_t kCoordinateCount = 6;
+inline constexpr std::size_t kCoordinateWithErrorsCount = 9;
+
+enum class HostMessageKind { Version, Coordinates, CoordinatesWithErrors, Other };
+
+// "QVL_PENDRA_8:3": the greeting sent after every opening and every version message.
+std::string buildGreeting();
+// The text of button index (0 to 4); empty for any other index.
+std::string_view commandForButton(std::size_t index);
+// The text of the first row whose key code equals keyCode, if any.
+std::optional<std::string_view> commandForKey(unsigned keyCode);
+// Which kind a host message is; a version marker wins over coordinates.
+HostMessageKind classify(std::string_view text);
+// The integer after the first "Version:", if one can be read and fits in 32 bits.
+std::optional<int> parseVersion(std::string_view text);
+// The numbers after the marker, in message order: all six (or nine) when the
+// message is whole, fewer when reading stops early.
+std::vector<double> parseCoordinates(std::string_view text, bool withErrors);
+// Fixed point with four decimals: 12.5 gives "12.5000".
+std::string formatReadout(double value);
+// Hosts from version 2 on expect each coordinate message to be acknowledged.
+bool acknowledgesCoordinates(int hostVersion);
+
+} // namespace pendra

@@ -1,0 +1,84 @@
+#pragma once
+
+#include "panel/ConnectionSettings.h"
+
+#include <atomic>
+#include <cstddef>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace pendra {
+
+class SocketLink;
+
+// Owns the one link to the host: opens it from the settings, greets the host,
+// and sends commands for the window and the message worker. The link is used
+// only under a lock, so a restart on the window's thread never destroys it
+// while the worker reads from it.
+class HostConnection
+{
+public:
+    // The worker's receive buffer: longer host messages are dropped whole.
+    static constexpr std::size_t kMessageBufferSize = 200;
+    // An empty local port means this one, the host's usual port.
+    static constexpr const char* kFallbackLocalPort = "7712";
+
+    explicit HostConnection(ConnectionSettings& settings);
+    ~HostConnection();
+
+    HostConnection(const HostConnection&) = delete;
+    HostConnection& operator=(const HostConnection&) = delete;
+
+    // Set once the panel window exists; until then nothing opens or sends.
+    void setPanelReady();
+    bool panelReady() const { return ready; }
+
+    // Creates and opens a link from the settings, filling in an empty local
+    // address and port first. True when a link is open afterwards.
+    bool openLink();
+    void closeLink();
+    bool hasLink() const;
+    // Opens, then stores the settings and greets the host; false when the
+    // link did not open (failureMessage() says why).
+    bool connectAndGreet(int displayErrors);
+    // closeLink, then connectAndGreet.
+    bool restart(int displayErrors);
+    // "SOURCE_OPEN_SOCKET_ERROR-<code>" of the last failed opening, with the
+    // code of the call that failed.
+    std::string failureMessage() const;
+
+    void sendHello();
+    // Sends the text if a link exists; false when there is none.
+    bool sendText(std::string_view text);
+    // The command of a function button (0 to 4), if the panel is ready and linked.
+    bool sendButtonCommand(std::size_t index);
+    // The command of a function key (a Windows virtual-key code), if it has one.
+    bool sendKeyCommand(unsigned keyCode);
+
+    // The oldest host message, cut at its first NUL; nothing when none waits.
+    // Messages longer than the buffer are dropped whole, since a cut number
+    // would show a wrong value.
+    std::optional<std::string> takeMessage();
+    std::size_t droppedLongMessages() const { return droppedLong; }
+
+    int hostVersion() const { return version; }
+    void setHostVersion(int announced) { version = announced; }
+
+    // The port the open link is bound to, 0 without a link.
+    int boundPort() const;
+
+private:
+    ConnectionSettings& settings;
+    std::atomic<bool> ready{false};
+    std::atomic<int> version;
+    std::atomic<std::size_t> droppedLong{0};
+    int lastFailureCode = 0;
+
+    mutable std::mutex linkLock;
+    std::unique_ptr<SocketLink> link;
+};
+
+} // namespace pendra

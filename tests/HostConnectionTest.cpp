@@ -1,0 +1,266 @@
+#include "panel/HostConnection.h"
+
+#include "panel/MessageWorker.h"
+#include "panel/PanelProtocol.h"
+#include "tests/UdpPeer.h"
+
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <cerrno>
+#include <gtest/gtest.h>
+#include <mutex>
+#include <vector>
+
+using namespace pendra;
+using namespace pendra::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+// Collects what the worker shows, from the worker's thread.
+class RecordingView : public PanelView
+{
+public:
+    void showReadouts(ReadoutTexts texts) override
+    {
+        std::lock_guard lock(mutex);
+        shown.push_back(std::move(texts));
+    }
+    std::vector<ReadoutTexts> readouts()
+    {
+        std::lock_guard lock(mutex);
+        return shown;
+    }
+    std::size_t count()
+    {
+        std::lock_guard lock(mutex);
+        return shown.size();
+    }
+
+private:
+    std::mutex mutex;
+    std::vector<ReadoutTexts> shown;
+};
+
+class HostConnectionTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(configHome.isValid());
+        qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
+        settings.localAddress = "127.0.0.1";
+        settings.localPort = std::to_string(closedUdpPort());
+        settings.remoteAddress = "127.0.0.1";
+        settings.remotePort = std::to_string(host.port());
+        connection.setPanelReady();
+    }
+
+    // The panel's port, to send host messages to.
+    int panelPort() const { return std::stoi(settings.localPort); }
+
+    std::optional<std::string> nextDatagram() { return host.receive(10s); }
+
+    QTemporaryDir configHome;
+    UdpPeer host;
+    ConnectionSettings settings{"pendra-test"};
+    HostConnection connection{settings};
+    RecordingView view;
+};
+
+} // namespace
+
+TEST_F(HostConnectionTest, ConnectingGreetsTheHostAndStoresTheSettings)
+{
+    ASSERT_TRUE(connection.connectAndGreet(1));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    QSettings stored(settings.storeLocation(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value("Local_IP_Address").toString(), "127.0.0.1");
+    EXPECT_EQ(stored.value("Local_IP_Port").toString().toStdString(), settings.localPort);
+    EXPECT_EQ(stored.value("Remote_IP_Port").toString().toStdString(), settings.remotePort);
+    EXPECT_EQ(stored.value("DisplayErrors").toInt(), 1);
+}
+
+TEST_F(HostConnectionTest, NothingOpensOrSendsBeforeThePanelIsReady)
+{
+    HostConnection early(settings);
+    EXPECT_FALSE(early.openLink());
+    EXPECT_FALSE(early.sendButtonCommand(0));
+    EXPECT_FALSE(host.receive(200ms));
+}
+
+TEST_F(HostConnectionTest, ButtonsAndKeysSendTheirCommandsOnlyWithALink)
+{
+    EXPECT_FALSE(connection.sendButtonCommand(0));
+    EXPECT_FALSE(connection.sendKeyCommand(0x70));
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    for (std::size_t i = 0; i < kButtonCount; ++i)
+        EXPECT_TRUE(connection.sendButtonCommand(i));
+    EXPECT_FALSE(connection.sendButtonCommand(5));
+    EXPECT_TRUE(connection.sendKeyCommand(0x74));
+    EXPECT_FALSE(connection.sendKeyCommand(0x75));
+    for (const char* expected : {"QVL_PENDRA_1", "QVL_PENDRA_2", "QVL_PENDRA_3", "QVL_PENDRA_4",
+                                 "QVL_PENDRA_5", "QVL_PENDRA_5"})
+        EXPECT_EQ(nextDatagram(), expected);
+}
+
+TEST_F(HostConnectionTest, FailedBindReportsTheCodeOfTheBindAndLeavesNoLink)
+{
+    settings.localAddress = "192.0.2.1";
+    EXPECT_FALSE(connection.connectAndGreet(0));
+    EXPECT_EQ(connection.failureMessage(),
+              "SOURCE_OPEN_SOCKET_ERROR-" + std::to_string(EADDRNOTAVAIL));
+    EXPECT_FALSE(connection.hasLink());
+    EXPECT_FALSE(connection.sendButtonCommand(0));
+    EXPECT_FALSE(QFile::exists(settings.storeLocation())) << "a failed connection stores nothing";
+}
+
+TEST_F(HostConnectionTest, PortTextsAreReadLikeNumbersAndOutOfRangeFails)
+{
+    settings.remotePort = "70000";
+    EXPECT_FALSE(connection.openLink());
+    EXPECT_EQ(connection.failureMessage(), "SOURCE_OPEN_SOCKET_ERROR-" + std::to_string(EINVAL));
+    settings.remotePort = "99999999999999999999";
+    EXPECT_FALSE(connection.openLink());
+    settings.remotePort = "-1";
+    EXPECT_FALSE(connection.openLink());
+    settings.remotePort = " " + std::to_string(host.port()) + "xyz";
+    EXPECT_TRUE(connection.openLink());
+}
+
+TEST_F(HostConnectionTest, EmptyLocalValuesAreFilledInWhenOpening)
+{
+    settings.localAddress = "";
+    settings.localPort = "";
+    settings.remotePort = "70000"; // fail after the fill-in, so port 7712 is never bound here
+    EXPECT_FALSE(connection.openLink());
+    EXPECT_EQ(settings.localPort, "7712");
+    EXPECT_EQ(settings.localAddress, localHostAddress());
+}
+
+TEST_F(HostConnectionTest, RestartClosesTheLinkAndGreetsFromANewOne)
+{
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    ASSERT_TRUE(connection.restart(0));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6"));
+    EXPECT_TRUE(waitUntil([&] { return connection.takeMessage().has_value(); }));
+}
+
+TEST_F(HostConnectionTest, LongMessagesAreDroppedWholeAndNulCutsAMessage)
+{
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    const std::string fits = "QVL_IP_COORD:" + std::string(200 - 13, '1');
+    ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:" + std::string(300, '1')));
+    ASSERT_TRUE(host.sendTo(panelPort(), fits));
+    ASSERT_TRUE(host.sendTo(panelPort(), std::string("Version:2\0tail", 14)));
+    std::vector<std::string> taken;
+    ASSERT_TRUE(waitUntil([&] {
+        if (auto message = connection.takeMessage())
+            taken.push_back(*message);
+        return taken.size() == 2;
+    }));
+    EXPECT_EQ(taken[0], fits);
+    EXPECT_EQ(taken[1], "Version:2");
+    EXPECT_EQ(connection.droppedLongMessages(), 1u);
+}
+
+TEST_F(HostConnectionTest, WorkerShowsCoordinatesWithFourDecimals)
+{
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    MessageWorker worker(connection, view);
+    worker.start();
+    ASSERT_TRUE(host.sendTo(panelPort(), "abcQVL_IP_COORD:1,2.5,-3,4e1,0.00004,6"));
+    ASSERT_TRUE(waitUntil([&] { return view.count() == 1; }));
+    const ReadoutTexts texts = view.readouts()[0];
+    const std::array<std::string, 6> expected{"1.0000",  "2.5000", "-3.0000",
+                                              "40.0000", "0.0000", "6.0000"};
+    for (std::size_t i = 0; i < 6; ++i)
+        EXPECT_EQ(texts.values[i], expected[i]);
+    for (const auto& error : texts.errors)
+        EXPECT_FALSE(error) << "plain coordinates leave the error readouts alone";
+}
+
+TEST_F(HostConnectionTest, WorkerBlanksValuesAMessageLacks)
+{
+    const ReadoutTexts partial = showCoordinates("QVL_IP_COORD2:1,2,3,4", true);
+    EXPECT_EQ(partial.values[3], "4.0000");
+    EXPECT_EQ(partial.values[4], "");
+    EXPECT_EQ(partial.values[5], "");
+    EXPECT_EQ(partial.errors[0], "");
+    const ReadoutTexts whole = showCoordinates("QVL_IP_COORD2:1,2,3,4,5,6,0.1,0.2,-0.3", true);
+    EXPECT_EQ(whole.errors[2], "-0.3000");
+}
+
+TEST_F(HostConnectionTest, AcknowledgementsFollowTheAnnouncedVersion)
+{
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    MessageWorker worker(connection, view);
+    worker.start();
+
+    // A host that never announced a version gets no acknowledgement.
+    ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:1,1,1,1,1,1"));
+    ASSERT_TRUE(waitUntil([&] { return view.count() == 1; }));
+
+    // Every version message brings a new greeting.
+    ASSERT_TRUE(host.sendTo(panelPort(), "Version: 2"));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    EXPECT_EQ(connection.hostVersion(), 2);
+    for (int i = 0; i < 3; ++i)
+        ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD2:1,2,3,4,5,6,7,8,9"));
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(nextDatagram(), "QVL_PENDRA_9");
+
+    ASSERT_TRUE(host.sendTo(panelPort(), "Version:1"));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    ASSERT_TRUE(host.sendTo(panelPort(), "Version:"));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    EXPECT_EQ(connection.hostVersion(), 1);
+    ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:1,1,1,1,1,1"));
+    ASSERT_TRUE(waitUntil([&] { return view.count() == 5; }));
+    ASSERT_TRUE(host.sendTo(panelPort(), "something else"));
+    EXPECT_FALSE(host.receive(300ms));
+}
+
+TEST_F(HostConnectionTest, StoppingTheWorkerClosesTheLinkOnce)
+{
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    MessageWorker worker(connection, view);
+    worker.start();
+    worker.stop();
+    EXPECT_FALSE(worker.isRunning());
+    EXPECT_FALSE(connection.hasLink());
+    worker.stop();
+    EXPECT_FALSE(connection.sendButtonCommand(0));
+    EXPECT_FALSE(host.receive(200ms));
+}
+
+TEST_F(HostConnectionTest, RestartsWhileTheHostFloodsAndTheWorkerReads)
+{
+    settings.remotePort = std::to_string(host.port());
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    connection.setHostVersion(2);
+    MessageWorker worker(connection, view);
+    worker.start();
+    std::atomic<bool> flooding{true};
+    std::thread flood([&] {
+        while (flooding) {
+            host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6");
+            std::this_thread::sleep_for(1ms);
+        }
+    });
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(connection.restart(0));
+        connection.sendButtonCommand(3);
+    }
+    EXPECT_TRUE(waitUntil([&] { return view.count() > 0; }));
+    worker.stop();
+    flooding = false;
+    flood.join();
+    EXPECT_FALSE(connection.hasLink());
+}

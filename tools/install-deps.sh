@@ -10,6 +10,8 @@ packages=(
     g++
     qt6-base-dev
     qt6-svg-dev
+    qt6-tools-dev
+    fonts-liberation
     libgtest-dev
     libgmock-dev
 )

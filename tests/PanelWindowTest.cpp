@@ -1,0 +1,443 @@
+#include "ui/PanelWindow.h"
+
+#include "panel/ConnectionSettings.h"
+#include "panel/HostConnection.h"
+#include "tests/UdpPeer.h"
+#include "tests/UiTestSupport.h"
+#include "ui/AboutDialog.h"
+#include "ui/ReadoutLabel.h"
+#include "ui/SetupDialog.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QFontInfo>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWindow>
+#include <cerrno>
+#include <gtest/gtest.h>
+
+using namespace pendra;
+using namespace pendra::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+class PanelWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(configHome.isValid());
+        qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
+        panelPort = closedUdpPort();
+        store("Local_IP_Address", "127.0.0.1");
+        store("Local_IP_Port", QString::number(panelPort));
+        store("Remote_IP_Address", "127.0.0.1");
+        store("Remote_IP_Port", QString::number(host.port()));
+    }
+
+    void store(const QString& key, const QVariant& value)
+    {
+        QSettings file(settings.storeLocation(), QSettings::IniFormat);
+        file.setValue(key, value);
+    }
+
+    // Opens the panel as the program does, and waits for its greeting.
+    void openPanel(bool expectGreeting = true)
+    {
+        window = std::make_unique<PanelWindow>(connection, settings);
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        window->activateWindow();
+        if (expectGreeting) {
+            ASSERT_EQ(host.receive(10s), "QVL_PENDRA_8:3");
+        }
+    }
+
+    template <typename Control> Control* control(int id) const
+    {
+        return window->findChild<Control*>(QString::number(id));
+    }
+    QPushButton* button(int id) const { return control<QPushButton>(id); }
+    ReadoutLabel* label(int id) const { return control<ReadoutLabel>(id); }
+
+    void expectSilence() { EXPECT_EQ(host.receive(300ms), std::nullopt); }
+
+    void sendToPanel(const std::string& message) { ASSERT_TRUE(host.sendTo(panelPort, message)); }
+
+    bool waitForText(int id, const QString& text)
+    {
+        return QTest::qWaitFor([&] { return label(id)->text() == text; }, 10000);
+    }
+
+    QTemporaryDir configHome;
+    UdpPeer host;
+    int panelPort = 0;
+    ConnectionSettings settings{executableBaseName()};
+    HostConnection connection{settings};
+    std::unique_ptr<PanelWindow> window;
+};
+
+} // namespace
+
+TEST_F(PanelWindowTest, ShowsTheTemplatesControlsInPlace)
+{
+    openPanel();
+    EXPECT_EQ(window->windowTitle(), "Orvane VovIri");
+    EXPECT_TRUE(window->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
+
+    // Dialog units through the dialog font's base units: F1 at 15, 17, 82, 76.
+    EXPECT_EQ(button(1004)->geometry(), QRect(23, 28, 123, 124));
+    EXPECT_EQ(label(1016)->geometry(), QRect(66, 193, 339, 33));
+    EXPECT_EQ(button(1030)->text(), "Restart\n(Wake up)");
+    for (int id = 1004; id <= 1008; ++id) {
+        EXPECT_TRUE(button(id)->isVisible()) << id;
+        EXPECT_FALSE(button(id)->icon().isNull()) << id;
+        EXPECT_EQ(button(id)->iconSize(), QSize(116, 113));
+    }
+    for (int id = 1009; id <= 1015; ++id) {
+        ASSERT_NE(button(id), nullptr) << id;
+        EXPECT_FALSE(button(id)->isVisible()) << id;
+    }
+    const QStringList axes{"X", "Y", "Z", "A", "B", "W"};
+    for (int i = 0; i < 6; ++i) {
+        EXPECT_EQ(label(1022 + i)->text(), axes[i]);
+        EXPECT_EQ(label(1016 + i)->text(), "") << "values start empty";
+    }
+    for (int id = 1035; id <= 1040; ++id)
+        EXPECT_FALSE(label(id)->isVisible()) << "error readouts start hidden";
+
+    const QFontInfo readoutFont(label(1016)->font());
+    EXPECT_TRUE(readoutFont.bold());
+    EXPECT_EQ(readoutFont.pixelSize(), label(1016)->logicalDpiY() * 220 / 720);
+    EXPECT_EQ(label(1022)->textColor(), QColor(0, 255, 0));
+    EXPECT_EQ(label(1039)->textColor(), QColor(0, 255, 0));
+
+    auto* options = window->findChild<QMenu*>("menuOptions");
+    ASSERT_NE(options, nullptr);
+    QStringList items;
+    for (QAction* action : options->actions())
+        items << action->text();
+    EXPECT_EQ(items, QStringList({"&Setup", "&About", "E&xit"}));
+}
+
+TEST_F(PanelWindowTest, FocusStartsOnF1AndTabVisitsTheVisibleButtons)
+{
+    openPanel();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return window->focusWidget() == button(1004); }, 5000));
+    QStringList visited;
+    for (int i = 0; i < 6; ++i) {
+        QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
+        visited << window->focusWidget()->objectName();
+    }
+    EXPECT_EQ(visited, QStringList({"1005", "1006", "1007", "1008", "1030", "1004"}));
+}
+
+TEST_F(PanelWindowTest, FunctionKeysSendTheirCommandsOncePerPress)
+{
+    openPanel();
+    for (int key = Qt::Key_F1; key <= Qt::Key_F5; ++key)
+        QTest::keyClick(button(1004), static_cast<Qt::Key>(key));
+    for (const char* expected :
+         {"QVL_PENDRA_1", "QVL_PENDRA_2", "QVL_PENDRA_3", "QVL_PENDRA_4", "QVL_PENDRA_5"})
+        EXPECT_EQ(host.receive(10s), expected);
+    expectSilence();
+}
+
+TEST_F(PanelWindowTest, AKeyReachingTheWindowThroughItsPlatformWindowCountsOnce)
+{
+    openPanel();
+    // This is the road of a real key: the platform window, the focused
+    // control, then up through the controls around it.
+    QTest::keyClick(window->windowHandle(), Qt::Key_F4);
+    QTest::keyClick(label(1016), Qt::Key_F3);
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_4");
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_3");
+    expectSilence();
+}
+
+TEST_F(PanelWindowTest, AHeldKeySendsOnEveryRepeat)
+{
+    openPanel();
+    QWidget* target = button(1004);
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier, QString(), i > 0);
+        press.setTimestamp(1000 + 33 * static_cast<quint64>(i));
+        QApplication::sendEvent(target, &press);
+    }
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_F2, Qt::NoModifier);
+    QApplication::sendEvent(target, &release);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(host.receive(10s), "QVL_PENDRA_2");
+    expectSilence();
+}
+
+TEST_F(PanelWindowTest, OtherKeysSendNothing)
+{
+    openPanel();
+    for (int key = Qt::Key_F6; key <= Qt::Key_F12; ++key)
+        QTest::keyClick(button(1004), static_cast<Qt::Key>(key));
+    QTest::keyClick(button(1004), Qt::Key_A);
+    QTest::keyClick(button(1004), Qt::Key_1);
+    QTest::keyClick(button(1004), Qt::Key_F1, Qt::ShiftModifier);
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_1") << "a modifier does not change the key";
+    expectSilence();
+}
+
+TEST_F(PanelWindowTest, ClicksSendTheButtonsCommandsAndHiddenButtonsNothing)
+{
+    openPanel();
+    for (int id = 1004; id <= 1008; ++id)
+        QTest::mouseClick(button(id), Qt::LeftButton);
+    for (const char* expected :
+         {"QVL_PENDRA_1", "QVL_PENDRA_2", "QVL_PENDRA_3", "QVL_PENDRA_4", "QVL_PENDRA_5"})
+        EXPECT_EQ(host.receive(10s), expected);
+    for (int id = 1009; id <= 1015; ++id)
+        button(id)->click();
+    expectSilence();
+}
+
+TEST_F(PanelWindowTest, CoordinatesReachTheValueReadouts)
+{
+    openPanel();
+    sendToPanel("QVL_IP_COORD:1,2.5,-3,1234.56789,0,-0.25");
+    ASSERT_TRUE(waitForText(1021, "-0.2500"));
+    const QStringList expected{"1.0000", "2.5000", "-3.0000", "1234.5679", "0.0000", "-0.2500"};
+    for (int i = 0; i < 6; ++i)
+        EXPECT_EQ(label(1016 + i)->text(), expected[i]);
+    EXPECT_EQ(label(1036)->text(), "");
+}
+
+TEST_F(PanelWindowTest, ErrorReadoutsFillWhileHiddenAndShowTheLastValues)
+{
+    openPanel();
+    sendToPanel("QVL_IP_COORD2:1,2,3,4,5,6,0.01,-0.02,0.003");
+    ASSERT_TRUE(waitForText(1040, "0.0030"));
+    EXPECT_FALSE(label(1036)->isVisible());
+    sendToPanel("QVL_IP_COORD:7,8,9,10,11,12");
+    ASSERT_TRUE(waitForText(1016, "7.0000"));
+    window->showErrorReadouts(true);
+    EXPECT_TRUE(label(1035)->isVisible());
+    EXPECT_EQ(label(1035)->text(), "EX");
+    EXPECT_EQ(label(1036)->text(), "0.0100");
+    EXPECT_EQ(label(1038)->text(), "-0.0200");
+}
+
+TEST_F(PanelWindowTest, VersionTwoIsAcknowledgedAndVersionOneIsNot)
+{
+    openPanel();
+    sendToPanel("Version:2");
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_8:3");
+    for (int i = 0; i < 3; ++i)
+        sendToPanel("QVL_IP_COORD:" + std::to_string(i) + ",0,0,0,0,0");
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(host.receive(10s), "QVL_PENDRA_9");
+    sendToPanel("Version:1");
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_8:3");
+    sendToPanel("QVL_IP_COORD:5,0,0,0,0,0");
+    ASSERT_TRUE(waitForText(1016, "5.0000"));
+    expectSilence();
+}
+
+TEST_F(PanelWindowTest, RestartClosesTheLinkAndGreetsAgain)
+{
+    openPanel();
+    button(1030)->click();
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_8:3");
+    sendToPanel("QVL_IP_COORD:3,0,0,0,0,0");
+    EXPECT_TRUE(waitForText(1016, "3.0000"));
+    button(1004)->click();
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_1");
+}
+
+TEST_F(PanelWindowTest, SetupOkReconnectsWithTheTypedValuesAndShowsErrors)
+{
+    openPanel();
+    UdpPeer otherHost;
+    whenModalAppears<SetupDialog>([&](SetupDialog* dialog) {
+        EXPECT_EQ(dialog->windowTitle(), "Remote VovIri Setup");
+        EXPECT_EQ(dialog->findChild<QLineEdit*>("1003")->text(), QString::number(host.port()));
+        dialog->findChild<QLineEdit*>("1003")->setText(QString::number(otherHost.port()));
+        dialog->findChild<QCheckBox*>("1031")->setChecked(true);
+        dialog->findChild<QPushButton*>("1")->click();
+    });
+    window->runSetup();
+    EXPECT_EQ(otherHost.receive(10s), "QVL_PENDRA_8:3");
+    EXPECT_TRUE(label(1036)->isVisible());
+    EXPECT_EQ(window->displayErrors(), 1);
+    QSettings stored(settings.storeLocation(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value("Remote_IP_Port").toInt(), otherHost.port());
+    EXPECT_EQ(stored.value("DisplayErrors").toInt(), 1);
+    button(1008)->click();
+    EXPECT_EQ(otherHost.receive(10s), "QVL_PENDRA_5");
+}
+
+TEST_F(PanelWindowTest, SetupOkWithoutChangesStillReconnects)
+{
+    openPanel();
+    whenModalAppears<SetupDialog>(
+        [](SetupDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
+    window->runSetup();
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_8:3");
+}
+
+TEST_F(PanelWindowTest, SetupCancelChangesNothing)
+{
+    openPanel();
+    whenModalAppears<SetupDialog>([](SetupDialog* dialog) {
+        dialog->findChild<QLineEdit*>("1002")->setText("127.0.0.99");
+        dialog->findChild<QCheckBox*>("1031")->setChecked(true);
+        dialog->findChild<QPushButton*>("2")->click();
+    });
+    window->runSetup();
+    EXPECT_EQ(settings.remoteAddress, "127.0.0.1");
+    EXPECT_FALSE(label(1036)->isVisible());
+    expectSilence();
+    button(1005)->click();
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_2");
+}
+
+TEST_F(PanelWindowTest, FailedConnectionShowsTheCodeAndTheButtonsStaySilent)
+{
+    store("Local_IP_Address", "192.0.2.1");
+    const auto seen = dismissNextMessageBox();
+    openPanel(false);
+    ASSERT_TRUE(seen->has_value()) << "the box comes before the window";
+    EXPECT_EQ((*seen)->text, QString("SOURCE_OPEN_SOCKET_ERROR-%1").arg(EADDRNOTAVAIL));
+    EXPECT_EQ((*seen)->caption, executableBaseName());
+    EXPECT_EQ((*seen)->icon, QMessageBox::Warning);
+    EXPECT_EQ((*seen)->buttons, QMessageBox::Ok);
+    button(1004)->click();
+    QTest::keyClick(button(1004), Qt::Key_F2);
+    expectSilence();
+    EXPECT_TRUE(window->workerRunning());
+}
+
+TEST_F(PanelWindowTest, SetupThatFailsKeepsTheTypedValuesButStoresNothing)
+{
+    openPanel();
+    const auto seen = dismissNextMessageBox();
+    whenModalAppears<SetupDialog>([](SetupDialog* dialog) {
+        dialog->findChild<QLineEdit*>("1000")->setText("192.0.2.1");
+        dialog->findChild<QPushButton*>("1")->click();
+    });
+    window->runSetup();
+    ASSERT_TRUE(seen->has_value());
+    EXPECT_EQ(settings.localAddress, "192.0.2.1");
+    QSettings stored(settings.storeLocation(), QSettings::IniFormat);
+    EXPECT_EQ(stored.value("Local_IP_Address").toString(), "127.0.0.1");
+    button(1004)->click();
+    expectSilence();
+}
+
+TEST_F(PanelWindowTest, FirstConnectionStoresAllFiveValues)
+{
+    QFile::remove(settings.storeLocation());
+    store("Remote_IP_Address", "127.0.0.1");
+    store("Remote_IP_Port", QString::number(host.port()));
+    store("Local_IP_Address", "127.0.0.1");
+    store("Local_IP_Port", QString::number(panelPort));
+    openPanel();
+    QSettings stored(settings.storeLocation(), QSettings::IniFormat);
+    EXPECT_EQ(stored.allKeys().size(), 5);
+    EXPECT_EQ(stored.value("DisplayErrors").toInt(), 0);
+}
+
+TEST_F(PanelWindowTest, StoredDisplayErrorsShowsTheErrorReadoutsFromTheStart)
+{
+    store("DisplayErrors", 1);
+    openPanel();
+    for (int id = 1035; id <= 1040; ++id)
+        EXPECT_TRUE(label(id)->isVisible()) << id;
+}
+
+TEST_F(PanelWindowTest, ClosingEndsTheWorkerAndTheLinkWhateverTheRoad)
+{
+    openPanel();
+    sendToPanel("Version:2");
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_8:3");
+    window->close(); // the close box: passes through the close event and cancel
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->workerRunning());
+    EXPECT_FALSE(connection.hasLink());
+    window->reject(); // Exit after close: nothing more to do
+    sendToPanel("QVL_IP_COORD:1,1,1,1,1,1");
+    button(1004)->click();
+    expectSilence();
+    window.reset();
+    sendToPanel("QVL_IP_COORD:2,2,2,2,2,2");
+    QTest::qWait(100);
+}
+
+TEST_F(PanelWindowTest, EscapeAndExitCloseThePanel)
+{
+    openPanel();
+    QTest::keyClick(button(1004), Qt::Key_Escape);
+    EXPECT_EQ(window->result(), QDialog::Rejected);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(window->workerRunning());
+
+    window.reset();
+    openPanel();
+    window->findChild<QAction*>("actionExit")->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(connection.hasLink());
+}
+
+TEST_F(PanelWindowTest, DestroyingThePanelWhileTheHostFloodsIsClean)
+{
+    openPanel();
+    sendToPanel("Version:2");
+    std::atomic<bool> flooding{true};
+    std::thread flood([&] {
+        for (int i = 0; flooding; ++i) {
+            host.sendTo(panelPort, "QVL_IP_COORD:" + std::to_string(i) + ",0,0,0,0,0");
+            std::this_thread::sleep_for(1ms);
+        }
+    });
+    QTest::qWait(200);
+    window.reset();
+    flooding = false;
+    flood.join();
+    QTest::qWait(50);
+    EXPECT_FALSE(connection.hasLink());
+}
+
+TEST_F(PanelWindowTest, AboutBoxShowsTheVersionAndClosesWithOk)
+{
+    openPanel();
+    QString versionText;
+    bool iconShown = false;
+    whenModalAppears<AboutDialog>([&](AboutDialog* about) {
+        EXPECT_EQ(about->windowTitle(), "About Pendra");
+        versionText = about->findChild<QLabel*>("versionLabel")->text();
+        iconShown = !about->findChild<QLabel*>("iconLabel")->pixmap().isNull();
+        about->findChild<QPushButton*>("1")->click();
+    });
+    window->findChild<QAction*>("actionAbout")->trigger();
+    EXPECT_EQ(versionText, "Pendra Version 1.3");
+    EXPECT_TRUE(iconShown);
+}
+
+TEST_F(PanelWindowTest, RendersThePanelAndDialogsForPeopleToLookAt)
+{
+    store("DisplayErrors", 1);
+    openPanel();
+    sendToPanel("QVL_IP_COORD2:125.4321,-48.25,310.0062,0,90,-12.5,0.0123,-0.0045,0.0007");
+    ASSERT_TRUE(waitForText(1040, "0.0007"));
+    const QString folder = QStringLiteral(PENDRA_SCREENSHOT_DIR);
+    EXPECT_TRUE(window->grab().save(folder + "/panel.png"));
+
+    SetupDialog setup;
+    setup.setValues({"127.0.0.1", "7714", "127.0.0.1", "7712", 1});
+    EXPECT_TRUE(setup.grab().save(folder + "/setup.png"));
+    AboutDialog about;
+    EXPECT_TRUE(about.grab().save(folder + "/about.png"));
+}

@@ -1,0 +1,83 @@
+#include "ui/ReadoutLabel.h"
+
+#include <QFontInfo>
+#include <QImage>
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace pendra;
+
+namespace {
+
+int pixelsOf(const QImage& image, std::function<bool(QColor)> matches)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += matches(image.pixelColor(x, y));
+    return count;
+}
+
+int pixelsOf(const QImage& image, QColor colour)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == colour;
+    return count;
+}
+
+QImage paint(ReadoutLabel& label)
+{
+    label.resize(200, 40);
+    return label.grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace
+
+TEST(ReadoutLabel, PaintsWhiteOnBlackUntilGivenAColour)
+{
+    ReadoutLabel label;
+    label.setText("8888");
+    const QImage image = paint(label);
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
+    const auto greyOrWhite = [](QColor c) {
+        return c.red() > 100 && c.red() == c.green() && c.green() == c.blue();
+    };
+    EXPECT_GT(pixelsOf(image, greyOrWhite), 20);
+}
+
+TEST(ReadoutLabel, GreenTextOnABlackFaceEdgeToEdge)
+{
+    ReadoutLabel label;
+    label.setText("-123.4567");
+    label.setTextColor(0x00FF00);
+    EXPECT_EQ(label.textColor(), QColor(0, 255, 0));
+    const QImage image = paint(label);
+    EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
+    EXPECT_EQ(image.pixelColor(199, 39), QColor(Qt::black));
+    EXPECT_GT(pixelsOf(image, QColor(0, 255, 0)), 10);
+    EXPECT_EQ(pixelsOf(image, Qt::white), 0);
+}
+
+TEST(ReadoutLabel, ColoursAreGivenAsBlueGreenRed)
+{
+    EXPECT_EQ(ReadoutLabel::colorFromRef(0x0000FF), QColor(255, 0, 0));
+    EXPECT_EQ(ReadoutLabel::colorFromRef(0xFF0000), QColor(0, 0, 255));
+    EXPECT_EQ(ReadoutLabel::colorFromRef(0x123456), QColor(0x56, 0x34, 0x12));
+}
+
+TEST(ReadoutLabel, ArialBoldComesOutBoldAtTheAskedSize)
+{
+    ReadoutLabel label;
+    label.setPointFont(220, "Arial Bold");
+    const QFontInfo shown(label.font());
+    EXPECT_TRUE(shown.bold());
+    EXPECT_EQ(shown.pixelSize(), label.logicalDpiY() * 220 / 720);
+    // Arial itself, or the metric-compatible face Linux offers for it.
+    EXPECT_TRUE(shown.family() == "Arial" || shown.family() == "Liberation Sans")
+        << shown.family().toStdString();
+
+    label.setPointFont(100, "Arial");
+    EXPECT_FALSE(QFontInfo(label.font()).bold());
+}

@@ -1,0 +1,55 @@
+#include "ui/FunctionKeyFilter.h"
+
+#include <QKeyEvent>
+#include <QWindow>
+
+namespace pendra {
+
+FunctionKeyFilter::FunctionKeyFilter(QWidget* watchedWindow, KeyDownHandler handler)
+    : QObject(watchedWindow), window(watchedWindow), onKeyDown(std::move(handler))
+{
+}
+
+unsigned FunctionKeyFilter::virtualKeyCode(int qtKey)
+{
+    if (qtKey >= Qt::Key_F1 && qtKey <= Qt::Key_F24)
+        return 0x70u + static_cast<unsigned>(qtKey - Qt::Key_F1);
+    return 0;
+}
+
+bool FunctionKeyFilter::belongsToWindow(QObject* watched) const
+{
+    if (!window)
+        return false;
+    if (watched->isWidgetType())
+        return static_cast<QWidget*>(watched)->window() == window;
+    if (watched->isWindowType())
+        return watched == window->windowHandle();
+    return false;
+}
+
+bool FunctionKeyFilter::isSamePress(const QKeyEvent& press) const
+{
+    return pressInFlight && lastPress.event == &press && lastPress.timestamp == press.timestamp() &&
+           lastPress.key == press.key() && lastPress.autoRepeat == press.isAutoRepeat();
+}
+
+bool FunctionKeyFilter::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyRelease) {
+        pressInFlight = false;
+        return false;
+    }
+    if (event->type() != QEvent::KeyPress || !belongsToWindow(watched))
+        return false;
+    const auto& press = *static_cast<QKeyEvent*>(event);
+    if (isSamePress(press))
+        return false;
+    lastPress = {&press, press.timestamp(), press.key(), press.isAutoRepeat()};
+    pressInFlight = true;
+    if (const unsigned code = virtualKeyCode(press.key()))
+        onKeyDown(code);
+    return false;
+}
+
+} // namespace pendra

@@ -1,0 +1,255 @@
+#include "ui/PanelWindow.h"
+
+#include "panel/ConnectionSettings.h"
+#include "panel/HostConnection.h"
+#include "panel/PanelProtocol.h"
+#include "ui/AboutDialog.h"
+#include "ui/DialogTemplate.h"
+#include "ui/FunctionKeyFilter.h"
+#include "ui/PanelMessageBox.h"
+#include "ui/Pictures.h"
+#include "ui/ReadoutLabel.h"
+#include "ui/SetupDialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPushButton>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace pendra {
+
+namespace {
+
+constexpr std::array<int, 6> kAxisLabelIds{1022, 1023, 1024, 1025, 1026, 1027};
+constexpr std::array<int, 6> kValueLabelIds{1016, 1017, 1018, 1019, 1020, 1021};
+constexpr std::array<int, 3> kErrorNameLabelIds{1035, 1037, 1039};
+constexpr std::array<int, 3> kErrorValueLabelIds{1036, 1038, 1040};
+constexpr unsigned kAboutSystemCommand = 0x0010;
+
+template <typename Control> Control* control(QWidget* form, int id)
+{
+    auto* found = form->findChild<Control*>(QString::number(id));
+    if (!found)
+        qFatal("The panel template has no control %d", id);
+    return found;
+}
+
+} // namespace
+
+PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& connectionSettings,
+                         QWidget* parent)
+    : QDialog(parent), connection(hostConnection), settings(connectionSettings),
+      worker(hostConnection, *this)
+{
+    connection.setPanelReady();
+    // Always on top of the host application's windows, with a task-bar entry
+    // of its own, and no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+    QWidget* form = DialogTemplate::embed(*this, QStringLiteral(":/res/panelwindow.ui"));
+    bindControls(form);
+    addAboutToSystemMenu();
+    setWindowIcon(pictures::applicationIcon());
+    applyLook();
+    settings.loadSettings(displayErrorsValue);
+    resetReadouts();
+    connectAndGreet();
+    worker.start();
+    functionButtons[0]->setFocus();
+}
+
+PanelWindow::~PanelWindow()
+{
+    stopWorker();
+}
+
+void PanelWindow::bindControls(QWidget* form)
+{
+    for (std::size_t i = 0; i < axisLabels.size(); ++i) {
+        axisLabels[i] = control<ReadoutLabel>(form, kAxisLabelIds[i]);
+        valueLabels[i] = control<ReadoutLabel>(form, kValueLabelIds[i]);
+    }
+    for (std::size_t i = 0; i < errorNameLabels.size(); ++i) {
+        errorNameLabels[i] = control<ReadoutLabel>(form, kErrorNameLabelIds[i]);
+        errorValueLabels[i] = control<ReadoutLabel>(form, kErrorValueLabelIds[i]);
+    }
+    for (std::size_t i = 0; i < functionButtons.size(); ++i)
+        functionButtons[i] =
+            control<QPushButton>(form, kFirstFunctionButtonId + static_cast<int>(i));
+    for (int id = kFirstFunctionButtonId; id <= kLastHiddenButtonId; ++id)
+        connect(control<QPushButton>(form, id), &QPushButton::clicked, this,
+                [this, id] { functionButtonClicked(id); });
+    connect(control<QPushButton>(form, kRestartButtonId), &QPushButton::clicked, this,
+            &PanelWindow::restart);
+    connect(form->findChild<QAction*>(QStringLiteral("actionSetup")), &QAction::triggered, this,
+            &PanelWindow::runSetup);
+    connect(form->findChild<QAction*>(QStringLiteral("actionAbout")), &QAction::triggered, this,
+            &PanelWindow::showAbout);
+    connect(form->findChild<QAction*>(QStringLiteral("actionExit")), &QAction::triggered, this,
+            &PanelWindow::reject);
+
+    // Function keys count wherever the focus is in this window, and go on to
+    // the control that has it.
+    qApp->installEventFilter(new FunctionKeyFilter(
+        this, [this](unsigned keyCode) { connection.sendKeyCommand(keyCode); }));
+}
+
+void PanelWindow::addAboutToSystemMenu()
+{
+#ifdef Q_OS_WIN
+    if (HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
+        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuA(menu, MF_STRING, kAboutSystemCommand, "&About Pendra...");
+    }
+#endif
+}
+
+#ifdef Q_OS_WIN
+bool PanelWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
+{
+    const auto* msg = static_cast<MSG*>(message);
+    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutSystemCommand) {
+        showAbout();
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+#endif
+
+void PanelWindow::applyLook()
+{
+    loadButtonPictures();
+    auto style = [](ReadoutLabel* label) {
+        label->setTextColor(kReadoutTextColor);
+        label->setPointFont(kReadoutFontTenths, kReadoutFontFace);
+    };
+    for (ReadoutLabel* label : valueLabels)
+        style(label);
+    for (ReadoutLabel* label : axisLabels)
+        style(label);
+    for (std::size_t j = 0; j < errorNameLabels.size(); ++j) {
+        style(errorNameLabels[j]);
+        style(errorValueLabels[j]);
+    }
+}
+
+void PanelWindow::loadButtonPictures()
+{
+    for (std::size_t i = 0; i < functionButtons.size(); ++i) {
+        QPushButton* button = functionButtons[i];
+        const QPixmap picture = pictures::render(
+            pictures::pathForBitmapId(buttonCommands[i].bitmapId), pictures::kButtonPictureSize);
+        // Without its picture a button keeps its key name, and still sends.
+        if (picture.isNull())
+            continue;
+        button->setAccessibleName(button->text());
+        button->setText(QString());
+        button->setIcon(QIcon(picture));
+        button->setIconSize(pictures::kButtonPictureSize);
+    }
+}
+
+void PanelWindow::resetReadouts()
+{
+    showErrorReadouts(displayErrorsValue != 0);
+    for (ReadoutLabel* label : valueLabels)
+        label->clear();
+    for (ReadoutLabel* label : errorValueLabels)
+        label->clear();
+}
+
+void PanelWindow::showErrorReadouts(bool show)
+{
+    for (std::size_t j = 0; j < errorNameLabels.size(); ++j) {
+        errorNameLabels[j]->setVisible(show);
+        errorValueLabels[j]->setVisible(show);
+    }
+}
+
+void PanelWindow::connectAndGreet()
+{
+    if (!connection.connectAndGreet(displayErrorsValue))
+        showPanelMessage(this, QString::fromStdString(connection.failureMessage()));
+}
+
+void PanelWindow::functionButtonClicked(int id)
+{
+    const int index = id - kFirstFunctionButtonId;
+    if (index >= 0 && static_cast<std::size_t>(index) < functionButtons.size())
+        connection.sendButtonCommand(static_cast<std::size_t>(index));
+}
+
+void PanelWindow::restart()
+{
+    connection.closeLink();
+    connectAndGreet();
+}
+
+void PanelWindow::runSetup()
+{
+    SetupDialog dialog(this);
+    dialog.setValues({settings.localAddress, settings.localPort, settings.remoteAddress,
+                      settings.remotePort, displayErrorsValue});
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const SetupDialog::Values typed = dialog.values();
+    settings.localAddress = typed.localAddress;
+    settings.localPort = typed.localPort;
+    settings.remoteAddress = typed.remoteAddress;
+    settings.remotePort = typed.remotePort;
+    if (typed.displayErrors != displayErrorsValue) {
+        displayErrorsValue = typed.displayErrors;
+        showErrorReadouts(displayErrorsValue != 0);
+    }
+    restart();
+}
+
+void PanelWindow::showAbout()
+{
+    AboutDialog about(this);
+    about.exec();
+}
+
+void PanelWindow::stopWorker()
+{
+    worker.stop();
+}
+
+void PanelWindow::reject()
+{
+    stopWorker();
+    QDialog::reject();
+}
+
+void PanelWindow::closeEvent(QCloseEvent* event)
+{
+    stopWorker();
+    QDialog::closeEvent(event);
+}
+
+void PanelWindow::showReadouts(ReadoutTexts texts)
+{
+    // Queued to the window's thread; Qt drops it if the window is gone by then.
+    QMetaObject::invokeMethod(
+        this, [this, texts = std::move(texts)] { applyReadouts(texts); }, Qt::QueuedConnection);
+}
+
+void PanelWindow::applyReadouts(const ReadoutTexts& texts)
+{
+    for (std::size_t i = 0; i < valueLabels.size(); ++i) {
+        if (texts.values[i])
+            valueLabels[i]->setText(QString::fromStdString(*texts.values[i]));
+    }
+    for (std::size_t i = 0; i < errorValueLabels.size(); ++i) {
+        if (texts.errors[i])
+            errorValueLabels[i]->setText(QString::fromStdString(*texts.errors[i]));
+    }
+}
+
+} // namespace pendra

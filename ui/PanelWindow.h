@@ -1,0 +1,80 @@
+#pragma once
+
+#include "panel/MessageWorker.h"
+#include "panel/PanelView.h"
+
+#include <QDialog>
+#include <array>
+
+class QPushButton;
+
+namespace pendra {
+
+class ConnectionSettings;
+class HostConnection;
+class ReadoutLabel;
+
+// The panel: five picture buttons and Restart, the X to W readouts and the
+// optional EX to EZ readouts, and the Options menu. Creating it loads the
+// settings, connects to the host and starts the message worker; closing it,
+// by any road, stops the worker once, and the worker closes the link.
+class PanelWindow : public QDialog, private PanelView
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kFirstFunctionButtonId = 1004;
+    static constexpr int kLastHiddenButtonId = 1015;
+    static constexpr int kRestartButtonId = 1030;
+    static constexpr std::uint32_t kReadoutTextColor = 0x00FF00;
+    static constexpr int kReadoutFontTenths = 220;
+    static inline const QString kReadoutFontFace = QStringLiteral("Arial Bold");
+
+    PanelWindow(HostConnection& connection, ConnectionSettings& settings,
+                QWidget* parent = nullptr);
+    ~PanelWindow() override;
+
+    // Shows or hides the three error names and their values.
+    void showErrorReadouts(bool show);
+    int displayErrors() const { return displayErrorsValue; }
+    bool workerRunning() const { return worker.isRunning(); }
+
+public slots:
+    void reject() override;
+    void restart();
+    void runSetup();
+    void showAbout();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+#ifdef Q_OS_WIN
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+private:
+    // Called on the worker's thread: the texts are applied on the window's own.
+    void showReadouts(ReadoutTexts texts) override;
+    void applyReadouts(const ReadoutTexts& texts);
+
+    void bindControls(QWidget* form);
+    void addAboutToSystemMenu();
+    void applyLook();
+    void loadButtonPictures();
+    void resetReadouts();
+    void connectAndGreet();
+    void functionButtonClicked(int id);
+    void stopWorker();
+
+    HostConnection& connection;
+    ConnectionSettings& settings;
+    std::array<ReadoutLabel*, 6> axisLabels{};
+    std::array<ReadoutLabel*, 6> valueLabels{};
+    std::array<ReadoutLabel*, 3> errorValueLabels{};
+    std::array<ReadoutLabel*, 3> errorNameLabels{};
+    std::array<QPushButton*, 5> functionButtons{};
+    int displayErrorsValue = 0;
+    // Declared last, so that it has stopped before anything it writes to goes.
+    MessageWorker worker;
+};
+
+} // namespace pendra

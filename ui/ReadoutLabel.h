@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QColor>
+#include <QLabel>
+#include <cstdint>
+
+namespace pendra {
+
+// A static text that paints its whole face in its own background colour and
+// its text in its own colour and font. Colours are given as 0x00BBGGRR.
+class ReadoutLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    explicit ReadoutLabel(QWidget* parent = nullptr);
+
+    static QColor colorFromRef(std::uint32_t colorRef);
+
+    // Takes effect from the next painting.
+    void setTextColor(std::uint32_t colorRef);
+    QColor textColor() const { return textColour; }
+    QColor backgroundColor() const { return background; }
+
+    // A font of the given size in tenths of a point and face name; a face
+    // such as "Arial Bold" names its style as well.
+    void setPointFont(int tenthsOfPoint, const QString& faceName);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QColor background{Qt::black};
+    QColor textColour{Qt::white};
+};
+
+} // namespace pendra

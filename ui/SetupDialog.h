@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <string>
+
+class QCheckBox;
+class QLineEdit;
+
+namespace pendra {
+
+// Edits the four connection values and whether the error readouts show. It
+// checks nothing: the texts go to the link as typed.
+class SetupDialog : public QDialog
+{
+    Q_OBJECT
+
+public:
+    struct Values
+    {
+        std::string localAddress;
+        std::string localPort;
+        std::string remoteAddress;
+        std::string remotePort;
+        int displayErrors = 0;
+    };
+
+    explicit SetupDialog(QWidget* parent = nullptr);
+
+    void setValues(const Values& values);
+    // What the controls hold now.
+    Values values() const;
+
+private:
+    QLineEdit* localAddressEdit;
+    QLineEdit* localPortEdit;
+    QLineEdit* remoteAddressEdit;
+    QLineEdit* remotePortEdit;
+    QCheckBox* displayErrorsBox;
+};
+
+} // namespace pendra

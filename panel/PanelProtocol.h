@@ -32,6 +32,10 @@ inline constexpr std::array<ButtonCommand, kButtonCount> buttonCommands{{
     {"QVL_PENDRA_5", 0x74, 141},
 }};
 
+// What each button's picture says, in button order.
+inline constexpr std::array<std::string_view, kButtonCount> kButtonCaptions{
+    "Done", "Delete", "Move Pt.", "STOP EXECUTION", "CONTINUE EXECUTION"};
+
 inline constexpr int PanelProtocolVersion = 3;
 // What the panel assumes of a host that has not announced a version.
 inline constexpr int kInitialHostVersion = 1;

@@ -12,6 +12,9 @@ packages=(
     qt6-svg-dev
     qt6-tools-dev
     fonts-liberation
+    xvfb
+    xauth
+    xdotool
     libgtest-dev
     libgmock-dev
 )

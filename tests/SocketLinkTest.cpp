@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <netinet/in.h>
-#include <set>
 #include <sys/socket.h>
 #include <thread>
 #include <unistd.h>
@@ -47,6 +46,20 @@ void write(SocketLink& link, const std::string& text)
 std::string failure(const std::string& message, int code)
 {
     return message + "SOURCE_OPEN_SOCKET_ERROR-" + std::to_string(code);
+}
+
+// A stream socket bound to a free port on 127.0.0.1; its port through port.
+int boundTcpSocket(int& port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    socklen_t length = sizeof address;
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    port = ntohs(address.sin_port);
+    return fd;
 }
 
 std::string datagramOfSize(std::size_t size)
@@ -341,15 +354,9 @@ TEST(SocketLinkOpenFailure, AddressesMustBeDottedAndAreNeverLookedUp)
 TEST(SocketLinkOpenFailure, StreamModeWithNoServerFailsAtConnect)
 {
     // A stream socket bound but not listening refuses connections.
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    socklen_t length = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-
-    SocketLink link("127.0.0.1", ntohs(address.sin_port));
+    int port = 0;
+    const int fd = boundTcpSocket(port);
+    SocketLink link("127.0.0.1", port);
     link.setLocalEndpoint("192.0.2.1", 0, 5);
     EXPECT_EQ(link.open(), SocketLink::kFailureCode);
     EXPECT_EQ(link.lastError(), failure("Init: Couldn't connect to 127.0.0.1 ! ", ECONNREFUSED));
@@ -359,16 +366,11 @@ TEST(SocketLinkOpenFailure, StreamModeWithNoServerFailsAtConnect)
 
 TEST(SocketLink, StreamModeSendsAndReceivesOverAConnection)
 {
-    const int listener = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    int port = 0;
+    const int listener = boundTcpSocket(port);
     ASSERT_EQ(::listen(listener, 1), 0);
-    socklen_t length = sizeof address;
-    ::getsockname(listener, reinterpret_cast<sockaddr*>(&address), &length);
 
-    SocketLink link("127.0.0.1", ntohs(address.sin_port));
+    SocketLink link("127.0.0.1", port);
     ASSERT_EQ(link.open(), 0) << link.lastError();
     const int server = ::accept(listener, nullptr, nullptr);
     ASSERT_GE(server, 0);

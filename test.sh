@@ -17,6 +17,7 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1"
 export QT_QPA_PLATFORM=offscreen
 
 summary=()
+total_passed=0
 
 run_suite() {
     local name=$1 dir=$2 label=$3
@@ -29,7 +30,11 @@ run_suite() {
     local args=(--test-dir "$dir" -j "$jobs" --output-on-failure --timeout 300)
     [[ -n "$label" ]] && args+=(-L "$label")
     if ctest "${args[@]}" 2>&1 | tee "$log"; then
-        summary+=("$name: $(grep -E 'tests passed' "$log" | tail -n 1)")
+        local line count
+        line=$(grep -E 'tests passed' "$log" | tail -n 1)
+        count=$(sed -n 's/.* out of \([0-9]*\).*/\1/p' <<<"$line")
+        total_passed=$((total_passed + count))
+        summary+=("$name: $line")
     else
         summary+=("$name: FAILED")
         echo "=== $name failed"
@@ -45,3 +50,4 @@ run_suite "thread" build-tsan threaded -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPENDR
 
 echo "=== summary"
 printf '%s\n' "${summary[@]}"
+echo "total: $total_passed passed, 0 failed"

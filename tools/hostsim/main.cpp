@@ -229,8 +229,10 @@ int main(int argc, char** argv)
               << panelAddress << ":" << panelPort << ", announcing version "
               << options.announcedVersion << "; ";
     if (script)
-        std::cout << "sending " << parser.value("script").toStdString() << " every " << pace.count()
-                  << " ms";
+        std::cout << "sending "
+                  << (parser.value("script") == "-" ? std::string("standard input")
+                                                    : parser.value("script").toStdString())
+                  << " every " << pace.count() << " ms";
     else if (rate > 0)
         std::cout << rate << " coordinate messages per second";
     else

@@ -257,11 +257,8 @@ int main(int argc, char** argv)
     // would only count as unacknowledged.
     bool heardPanel = false;
 
-    while (!stopRequested) {
-        const auto now = Clock::now();
-        if (duration > 0 && now - started >= std::chrono::seconds(duration))
-            break;
-
+    // Logs every datagram of the panel; answers them while the run goes on.
+    auto takeDatagrams = [&](bool answer) {
         while (const int length = link.peekLength()) {
             buffer.resize(static_cast<std::size_t>(length));
             link.read(buffer.data());
@@ -270,9 +267,19 @@ int main(int argc, char** argv)
                 nextStream = Clock::now();
             heardPanel = true;
             log("<-", buffer, reaction.meaning);
-            for (const std::string& reply : reaction.replies)
-                send(reply, false, true);
+            if (answer) {
+                for (const std::string& reply : reaction.replies)
+                    send(reply, false, true);
+            }
         }
+    };
+
+    while (!stopRequested) {
+        const auto now = Clock::now();
+        if (duration > 0 && now - started >= std::chrono::seconds(duration))
+            break;
+
+        takeDatagrams(true);
 
         if (script) {
             if (now >= nextLine) {
@@ -301,11 +308,7 @@ int main(int argc, char** argv)
     // Let the last answers of the panel arrive before counting.
     const auto drainUntil = Clock::now() + std::chrono::milliseconds(200);
     while (Clock::now() < drainUntil) {
-        while (const int length = link.peekLength()) {
-            buffer.resize(static_cast<std::size_t>(length));
-            link.read(buffer.data());
-            log("<-", buffer, simulator.receive(buffer, Clock::now()).meaning);
-        }
+        takeDatagrams(false);
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     std::cout << simulator.summaryText() << std::flush;

@@ -4,31 +4,20 @@
 #include "panel/PanelProtocol.h"
 
 #include <array>
-#include <charconv>
 #include <cstring>
 
 namespace pendra {
 
 namespace {
 
-// A port text read the way "%d" reads it: blanks skipped, an optional sign,
-// then digits; no digits give 0. A number too large for any port gives -1,
-// which the link refuses, rather than overflowing.
+// A port text read the way "%d" reads it; no digits give 0. A number that is
+// no port at all gives -1, which the link refuses, rather than overflowing.
 int portFromText(const std::string& text)
 {
-    std::size_t at = text.find_first_not_of(" \t\n\v\f\r");
-    if (at == std::string::npos)
+    const auto value = scanInteger(text);
+    if (!value)
         return 0;
-    bool negative = false;
-    if (text[at] == '+' || text[at] == '-')
-        negative = text[at++] == '-';
-    unsigned long value = 0;
-    const auto [end, error] = std::from_chars(text.data() + at, text.data() + text.size(), value);
-    if (error == std::errc::invalid_argument)
-        return 0;
-    if (error == std::errc::result_out_of_range || value > 65535)
-        return -1;
-    return negative ? -static_cast<int>(value) : static_cast<int>(value);
+    return *value < 0 || *value > 65535 ? -1 : static_cast<int>(*value);
 }
 
 } // namespace
@@ -152,12 +141,6 @@ std::optional<std::string> HostConnection::takeMessage()
         length = link->read(buffer.data());
     }
     return std::string(buffer.data(), strnlen(buffer.data(), static_cast<std::size_t>(length)));
-}
-
-int HostConnection::boundPort() const
-{
-    std::lock_guard lock(linkLock);
-    return link ? link->boundPort() : 0;
 }
 
 } // namespace pendra

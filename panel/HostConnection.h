@@ -34,7 +34,6 @@ public:
 
     // Set once the panel window exists; until then nothing opens or sends.
     void setPanelReady();
-    bool panelReady() const { return ready; }
 
     // Creates and opens a link from the settings, filling in an empty local
     // address and port first. True when a link is open afterwards.
@@ -66,9 +65,6 @@ public:
 
     int hostVersion() const { return version; }
     void setHostVersion(int announced) { version = announced; }
-
-    // The port the open link is bound to, 0 without a link.
-    int boundPort() const;
 
 private:
     ConnectionSettings& settings;

@@ -72,27 +72,39 @@ HostMessageKind classify(std::string_view text)
     return HostMessageKind::Other;
 }
 
-std::optional<int> parseVersion(std::string_view text)
+std::optional<std::int64_t> scanInteger(std::string_view text)
 {
-    const std::size_t marker = text.find(kVersionMarker);
-    if (marker == std::string_view::npos)
-        return std::nullopt;
-    std::size_t at = skipBlanks(text, marker + kVersionMarker.size());
+    std::size_t at = skipBlanks(text, 0);
     bool negative = false;
     if (at < text.size() && (text[at] == '+' || text[at] == '-')) {
         negative = text[at] == '-';
         ++at;
     }
-    std::uint32_t magnitude = 0;
+    std::uint64_t magnitude = 0;
     const auto [end, error] =
         std::from_chars(text.data() + at, text.data() + text.size(), magnitude);
+    if (error == std::errc::invalid_argument)
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range)
+        magnitude = UINT64_MAX;
+    if (negative)
+        return magnitude > static_cast<std::uint64_t>(INT64_MAX)
+                   ? INT64_MIN
+                   : -static_cast<std::int64_t>(magnitude);
+    return magnitude > static_cast<std::uint64_t>(INT64_MAX) ? INT64_MAX
+                                                             : static_cast<std::int64_t>(magnitude);
+}
+
+std::optional<int> parseVersion(std::string_view text)
+{
+    const std::size_t marker = text.find(kVersionMarker);
+    if (marker == std::string_view::npos)
+        return std::nullopt;
+    const auto value = scanInteger(text.substr(marker + kVersionMarker.size()));
     // A number that does not fit in 32 bits is no version at all.
-    if (error != std::errc())
+    if (!value || *value < INT32_MIN || *value > INT32_MAX)
         return std::nullopt;
-    const std::int64_t value = negative ? -static_cast<std::int64_t>(magnitude) : magnitude;
-    if (value < INT32_MIN || value > INT32_MAX)
-        return std::nullopt;
-    return static_cast<int>(value);
+    return static_cast<int>(*value);
 }
 
 std::vector<double> parseCoordinates(std::string_view text, bool withErrors)

@@ -57,6 +57,10 @@ std::string buildGreeting();
 std::string_view commandForButton(std::size_t index);
 // The text of the first row whose key code equals keyCode, if any.
 std::optional<std::string_view> commandForKey(unsigned keyCode);
+// Reads a whole number the way "%d" does: blanks skipped, an optional sign,
+// then digits. Nothing when no digit follows; a number beyond 64 bits is held
+// at the nearest end, so callers can refuse it instead of overflowing.
+std::optional<std::int64_t> scanInteger(std::string_view text);
 // Which kind a host message is; a version marker wins over coordinates.
 HostMessageKind classify(std::string_view text);
 // The integer after the first "Version:", if one can be read and fits in 32 bits.

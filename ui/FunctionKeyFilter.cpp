@@ -30,14 +30,14 @@ bool FunctionKeyFilter::belongsToWindow(QObject* watched) const
 
 bool FunctionKeyFilter::isSamePress(const QKeyEvent& press) const
 {
-    return pressInFlight && lastPress.event == &press && lastPress.timestamp == press.timestamp() &&
+    return lastPress.event == &press && lastPress.timestamp == press.timestamp() &&
            lastPress.key == press.key() && lastPress.autoRepeat == press.isAutoRepeat();
 }
 
 bool FunctionKeyFilter::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyRelease) {
-        pressInFlight = false;
+        lastPress = {};
         return false;
     }
     if (event->type() != QEvent::KeyPress || !belongsToWindow(watched))
@@ -46,7 +46,6 @@ bool FunctionKeyFilter::eventFilter(QObject* watched, QEvent* event)
     if (isSamePress(press))
         return false;
     lastPress = {&press, press.timestamp(), press.key(), press.isAutoRepeat()};
-    pressInFlight = true;
     if (const unsigned code = virtualKeyCode(press.key()))
         onKeyDown(code);
     return false;

@@ -44,8 +44,8 @@ private:
         int key = 0;
         bool autoRepeat = false;
     };
+    // The press on its way through the window; cleared when a key is released.
     Press lastPress;
-    bool pressInFlight = false;
 };
 
 } // namespace pendra

@@ -20,7 +20,6 @@ public:
     // Takes effect from the next painting.
     void setTextColor(std::uint32_t colorRef);
     QColor textColor() const { return textColour; }
-    QColor backgroundColor() const { return background; }
 
     // A font of the given size in tenths of a point and face name; a face
     // such as "Arial Bold" names its style as well.

@@ -28,6 +28,13 @@ using namespace std::chrono_literals;
 
 namespace {
 
+const std::array<const char*, 5> kFunctionButtons{"doneButton", "deleteButton", "movePointButton",
+                                                  "stopExecutionButton", "continueExecutionButton"};
+const std::array<const char*, 7> kHiddenButtons{"f6Button",  "f7Button",  "f8Button", "f9Button",
+                                                "f10Button", "f11Button", "f12Button"};
+const std::array<const char*, 6> kErrorReadouts{"exName",  "exValue", "eyName",
+                                                "eyValue", "ezName",  "ezValue"};
+
 class PanelWindowTest : public ::testing::Test
 {
 protected:
@@ -60,20 +67,20 @@ protected:
         }
     }
 
-    template <typename Control> Control* control(int id) const
+    template <typename Control> Control* control(const char* name) const
     {
-        return window->findChild<Control*>(QString::number(id));
+        return window->findChild<Control*>(QLatin1String(name));
     }
-    QPushButton* button(int id) const { return control<QPushButton>(id); }
-    ReadoutLabel* label(int id) const { return control<ReadoutLabel>(id); }
+    QPushButton* button(const char* name) const { return control<QPushButton>(name); }
+    ReadoutLabel* label(const char* name) const { return control<ReadoutLabel>(name); }
 
     void expectSilence() { EXPECT_EQ(host.receive(300ms), std::nullopt); }
 
     void sendToPanel(const std::string& message) { ASSERT_TRUE(host.sendTo(panelPort, message)); }
 
-    bool waitForText(int id, const QString& text)
+    bool waitForText(const char* name, const QString& text)
     {
-        return QTest::qWaitFor([&] { return label(id)->text() == text; }, 10000);
+        return QTest::qWaitFor([&] { return label(name)->text() == text; }, 10000);
     }
 
     QTemporaryDir configHome;
@@ -94,31 +101,30 @@ TEST_F(PanelWindowTest, ShowsTheTemplatesControlsInPlace)
     EXPECT_FALSE(window->windowFlags() & Qt::WindowMaximizeButtonHint);
 
     // Dialog units through the dialog font's base units: F1 at 15, 17, 82, 76.
-    EXPECT_EQ(button(1004)->geometry(), QRect(23, 28, 123, 124));
-    EXPECT_EQ(label(1016)->geometry(), QRect(66, 193, 339, 33));
-    EXPECT_EQ(button(1030)->text(), "Restart\n(Wake up)");
-    for (int id = 1004; id <= 1008; ++id) {
-        EXPECT_TRUE(button(id)->isVisible()) << id;
-        EXPECT_FALSE(button(id)->icon().isNull()) << id;
-        EXPECT_EQ(button(id)->iconSize(), QSize(116, 113));
+    EXPECT_EQ(button("doneButton")->geometry(), QRect(23, 28, 123, 124));
+    EXPECT_EQ(label("xValue")->geometry(), QRect(66, 193, 339, 33));
+    EXPECT_EQ(button("restartButton")->text(), "Restart\n(Wake up)");
+    for (const char* name : kFunctionButtons) {
+        EXPECT_TRUE(button(name)->isVisible()) << name;
+        EXPECT_FALSE(button(name)->icon().isNull()) << name;
+        EXPECT_EQ(button(name)->iconSize(), QSize(116, 113));
     }
-    for (int id = 1009; id <= 1015; ++id) {
-        ASSERT_NE(button(id), nullptr) << id;
-        EXPECT_FALSE(button(id)->isVisible()) << id;
+    for (const char* name : kHiddenButtons) {
+        ASSERT_NE(button(name), nullptr) << name;
+        EXPECT_FALSE(button(name)->isVisible()) << name;
     }
-    const QStringList axes{"X", "Y", "Z", "A", "B", "W"};
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(label(1022 + i)->text(), axes[i]);
-        EXPECT_EQ(label(1016 + i)->text(), "") << "values start empty";
+    for (const QString axis : {"x", "y", "z", "a", "b", "w"}) {
+        EXPECT_EQ(label(qPrintable(axis + "Name"))->text(), axis.toUpper());
+        EXPECT_EQ(label(qPrintable(axis + "Value"))->text(), "") << "values start empty";
     }
-    for (int id = 1035; id <= 1040; ++id)
-        EXPECT_FALSE(label(id)->isVisible()) << "error readouts start hidden";
+    for (const char* name : kErrorReadouts)
+        EXPECT_FALSE(label(name)->isVisible()) << "error readouts start hidden";
 
-    const QFontInfo readoutFont(label(1016)->font());
+    const QFontInfo readoutFont(label("xValue")->font());
     EXPECT_TRUE(readoutFont.bold());
-    EXPECT_EQ(readoutFont.pixelSize(), label(1016)->logicalDpiY() * 220 / 720);
-    EXPECT_EQ(label(1022)->textColor(), QColor(0, 255, 0));
-    EXPECT_EQ(label(1039)->textColor(), QColor(0, 255, 0));
+    EXPECT_EQ(readoutFont.pixelSize(), label("xValue")->logicalDpiY() * 220 / 720);
+    EXPECT_EQ(label("xName")->textColor(), QColor(0, 255, 0));
+    EXPECT_EQ(label("ezName")->textColor(), QColor(0, 255, 0));
 
     auto* options = window->findChild<QMenu*>("menuOptions");
     ASSERT_NE(options, nullptr);
@@ -131,20 +137,22 @@ TEST_F(PanelWindowTest, ShowsTheTemplatesControlsInPlace)
 TEST_F(PanelWindowTest, FocusStartsOnF1AndTabVisitsTheVisibleButtons)
 {
     openPanel();
-    ASSERT_TRUE(QTest::qWaitFor([&] { return window->focusWidget() == button(1004); }, 5000));
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window->focusWidget() == button("doneButton"); }, 5000));
     QStringList visited;
     for (int i = 0; i < 6; ++i) {
         QTest::keyClick(window->focusWidget(), Qt::Key_Tab);
         visited << window->focusWidget()->objectName();
     }
-    EXPECT_EQ(visited, QStringList({"1005", "1006", "1007", "1008", "1030", "1004"}));
+    EXPECT_EQ(visited, QStringList({"deleteButton", "movePointButton", "stopExecutionButton",
+                                    "continueExecutionButton", "restartButton", "doneButton"}));
 }
 
 TEST_F(PanelWindowTest, FunctionKeysSendTheirCommandsOncePerPress)
 {
     openPanel();
     for (int key = Qt::Key_F1; key <= Qt::Key_F5; ++key)
-        QTest::keyClick(button(1004), static_cast<Qt::Key>(key));
+        QTest::keyClick(button("doneButton"), static_cast<Qt::Key>(key));
     for (const char* expected :
          {"QVL_PENDRA_1", "QVL_PENDRA_2", "QVL_PENDRA_3", "QVL_PENDRA_4", "QVL_PENDRA_5"})
         EXPECT_EQ(host.receive(10s), expected);
@@ -157,7 +165,7 @@ TEST_F(PanelWindowTest, AKeyReachingTheWindowThroughItsPlatformWindowCountsOnce)
     // This is the road of a real key: the platform window, the focused
     // control, then up through the controls around it.
     QTest::keyClick(window->windowHandle(), Qt::Key_F4);
-    QTest::keyClick(label(1016), Qt::Key_F3);
+    QTest::keyClick(label("xValue"), Qt::Key_F3);
     EXPECT_EQ(host.receive(10s), "QVL_PENDRA_4");
     EXPECT_EQ(host.receive(10s), "QVL_PENDRA_3");
     expectSilence();
@@ -166,7 +174,7 @@ TEST_F(PanelWindowTest, AKeyReachingTheWindowThroughItsPlatformWindowCountsOnce)
 TEST_F(PanelWindowTest, AHeldKeySendsOnEveryRepeat)
 {
     openPanel();
-    QWidget* target = button(1004);
+    QWidget* target = button("doneButton");
     for (int i = 0; i < 3; ++i) {
         QKeyEvent press(QEvent::KeyPress, Qt::Key_F2, Qt::NoModifier, QString(), i > 0);
         press.setTimestamp(1000 + 33 * static_cast<quint64>(i));
@@ -183,10 +191,10 @@ TEST_F(PanelWindowTest, OtherKeysSendNothing)
 {
     openPanel();
     for (int key = Qt::Key_F6; key <= Qt::Key_F12; ++key)
-        QTest::keyClick(button(1004), static_cast<Qt::Key>(key));
-    QTest::keyClick(button(1004), Qt::Key_A);
-    QTest::keyClick(button(1004), Qt::Key_1);
-    QTest::keyClick(button(1004), Qt::Key_F1, Qt::ShiftModifier);
+        QTest::keyClick(button("doneButton"), static_cast<Qt::Key>(key));
+    QTest::keyClick(button("doneButton"), Qt::Key_A);
+    QTest::keyClick(button("doneButton"), Qt::Key_1);
+    QTest::keyClick(button("doneButton"), Qt::Key_F1, Qt::ShiftModifier);
     EXPECT_EQ(host.receive(10s), "QVL_PENDRA_1") << "a modifier does not change the key";
     expectSilence();
 }
@@ -194,13 +202,13 @@ TEST_F(PanelWindowTest, OtherKeysSendNothing)
 TEST_F(PanelWindowTest, ClicksSendTheButtonsCommandsAndHiddenButtonsNothing)
 {
     openPanel();
-    for (int id = 1004; id <= 1008; ++id)
-        QTest::mouseClick(button(id), Qt::LeftButton);
+    for (const char* name : kFunctionButtons)
+        QTest::mouseClick(button(name), Qt::LeftButton);
     for (const char* expected :
          {"QVL_PENDRA_1", "QVL_PENDRA_2", "QVL_PENDRA_3", "QVL_PENDRA_4", "QVL_PENDRA_5"})
         EXPECT_EQ(host.receive(10s), expected);
-    for (int id = 1009; id <= 1015; ++id)
-        button(id)->click();
+    for (const char* name : kHiddenButtons)
+        button(name)->click();
     expectSilence();
 }
 
@@ -208,26 +216,28 @@ TEST_F(PanelWindowTest, CoordinatesReachTheValueReadouts)
 {
     openPanel();
     sendToPanel("QVL_IP_COORD:1,2.5,-3,1234.56789,0,-0.25");
-    ASSERT_TRUE(waitForText(1021, "-0.2500"));
+    ASSERT_TRUE(waitForText("wValue", "-0.2500"));
     const QStringList expected{"1.0000", "2.5000", "-3.0000", "1234.5679", "0.0000", "-0.2500"};
+    const std::array<const char*, 6> values{"xValue", "yValue", "zValue",
+                                            "aValue", "bValue", "wValue"};
     for (int i = 0; i < 6; ++i)
-        EXPECT_EQ(label(1016 + i)->text(), expected[i]);
-    EXPECT_EQ(label(1036)->text(), "");
+        EXPECT_EQ(label(values[i])->text(), expected[i]);
+    EXPECT_EQ(label("exValue")->text(), "");
 }
 
 TEST_F(PanelWindowTest, ErrorReadoutsFillWhileHiddenAndShowTheLastValues)
 {
     openPanel();
     sendToPanel("QVL_IP_COORD2:1,2,3,4,5,6,0.01,-0.02,0.003");
-    ASSERT_TRUE(waitForText(1040, "0.0030"));
-    EXPECT_FALSE(label(1036)->isVisible());
+    ASSERT_TRUE(waitForText("ezValue", "0.0030"));
+    EXPECT_FALSE(label("exValue")->isVisible());
     sendToPanel("QVL_IP_COORD:7,8,9,10,11,12");
-    ASSERT_TRUE(waitForText(1016, "7.0000"));
+    ASSERT_TRUE(waitForText("xValue", "7.0000"));
     window->showErrorReadouts(true);
-    EXPECT_TRUE(label(1035)->isVisible());
-    EXPECT_EQ(label(1035)->text(), "EX");
-    EXPECT_EQ(label(1036)->text(), "0.0100");
-    EXPECT_EQ(label(1038)->text(), "-0.0200");
+    EXPECT_TRUE(label("exName")->isVisible());
+    EXPECT_EQ(label("exName")->text(), "EX");
+    EXPECT_EQ(label("exValue")->text(), "0.0100");
+    EXPECT_EQ(label("eyValue")->text(), "-0.0200");
 }
 
 TEST_F(PanelWindowTest, VersionTwoIsAcknowledgedAndVersionOneIsNot)
@@ -242,18 +252,18 @@ TEST_F(PanelWindowTest, VersionTwoIsAcknowledgedAndVersionOneIsNot)
     sendToPanel("Version:1");
     EXPECT_EQ(host.receive(10s), "QVL_PENDRA_8:3");
     sendToPanel("QVL_IP_COORD:5,0,0,0,0,0");
-    ASSERT_TRUE(waitForText(1016, "5.0000"));
+    ASSERT_TRUE(waitForText("xValue", "5.0000"));
     expectSilence();
 }
 
 TEST_F(PanelWindowTest, RestartClosesTheLinkAndGreetsAgain)
 {
     openPanel();
-    button(1030)->click();
+    button("restartButton")->click();
     EXPECT_EQ(host.receive(10s), "QVL_PENDRA_8:3");
     sendToPanel("QVL_IP_COORD:3,0,0,0,0,0");
-    EXPECT_TRUE(waitForText(1016, "3.0000"));
-    button(1004)->click();
+    EXPECT_TRUE(waitForText("xValue", "3.0000"));
+    button("doneButton")->click();
     EXPECT_EQ(host.receive(10s), "QVL_PENDRA_1");
 }
 
@@ -263,19 +273,20 @@ TEST_F(PanelWindowTest, SetupOkReconnectsWithTheTypedValuesAndShowsErrors)
     UdpPeer otherHost;
     whenModalAppears<SetupDialog>([&](SetupDialog* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Remote VovIri Setup");
-        EXPECT_EQ(dialog->findChild<QLineEdit*>("1003")->text(), QString::number(host.port()));
-        dialog->findChild<QLineEdit*>("1003")->setText(QString::number(otherHost.port()));
-        dialog->findChild<QCheckBox*>("1031")->setChecked(true);
-        dialog->findChild<QPushButton*>("1")->click();
+        EXPECT_EQ(dialog->findChild<QLineEdit*>("remotePortEdit")->text(),
+                  QString::number(host.port()));
+        dialog->findChild<QLineEdit*>("remotePortEdit")->setText(QString::number(otherHost.port()));
+        dialog->findChild<QCheckBox*>("displayErrorsCheck")->setChecked(true);
+        dialog->findChild<QPushButton*>("okButton")->click();
     });
     window->runSetup();
     EXPECT_EQ(otherHost.receive(10s), "QVL_PENDRA_8:3");
-    EXPECT_TRUE(label(1036)->isVisible());
+    EXPECT_TRUE(label("exValue")->isVisible());
     EXPECT_EQ(window->displayErrors(), 1);
     QSettings stored(settings.storeLocation(), QSettings::IniFormat);
     EXPECT_EQ(stored.value("Remote_IP_Port").toInt(), otherHost.port());
     EXPECT_EQ(stored.value("DisplayErrors").toInt(), 1);
-    button(1008)->click();
+    button("continueExecutionButton")->click();
     EXPECT_EQ(otherHost.receive(10s), "QVL_PENDRA_5");
 }
 
@@ -292,15 +303,15 @@ TEST_F(PanelWindowTest, SetupCancelChangesNothing)
 {
     openPanel();
     whenModalAppears<SetupDialog>([](SetupDialog* dialog) {
-        dialog->findChild<QLineEdit*>("1002")->setText("127.0.0.99");
-        dialog->findChild<QCheckBox*>("1031")->setChecked(true);
-        dialog->findChild<QPushButton*>("2")->click();
+        dialog->findChild<QLineEdit*>("remoteAddressEdit")->setText("127.0.0.99");
+        dialog->findChild<QCheckBox*>("displayErrorsCheck")->setChecked(true);
+        dialog->findChild<QPushButton*>("cancelButton")->click();
     });
     window->runSetup();
     EXPECT_EQ(settings.remoteAddress, "127.0.0.1");
-    EXPECT_FALSE(label(1036)->isVisible());
+    EXPECT_FALSE(label("exValue")->isVisible());
     expectSilence();
-    button(1005)->click();
+    button("deleteButton")->click();
     EXPECT_EQ(host.receive(10s), "QVL_PENDRA_2");
 }
 
@@ -314,8 +325,8 @@ TEST_F(PanelWindowTest, FailedConnectionShowsTheCodeAndTheButtonsStaySilent)
     EXPECT_EQ((*seen)->caption, executableBaseName());
     EXPECT_EQ((*seen)->icon, QMessageBox::Warning);
     EXPECT_EQ((*seen)->buttons, QMessageBox::Ok);
-    button(1004)->click();
-    QTest::keyClick(button(1004), Qt::Key_F2);
+    button("doneButton")->click();
+    QTest::keyClick(button("doneButton"), Qt::Key_F2);
     expectSilence();
     EXPECT_TRUE(window->workerRunning());
 }
@@ -325,15 +336,15 @@ TEST_F(PanelWindowTest, SetupThatFailsKeepsTheTypedValuesButStoresNothing)
     openPanel();
     const auto seen = dismissNextMessageBox();
     whenModalAppears<SetupDialog>([](SetupDialog* dialog) {
-        dialog->findChild<QLineEdit*>("1000")->setText("192.0.2.1");
-        dialog->findChild<QPushButton*>("1")->click();
+        dialog->findChild<QLineEdit*>("localAddressEdit")->setText("192.0.2.1");
+        dialog->findChild<QPushButton*>("okButton")->click();
     });
     window->runSetup();
     ASSERT_TRUE(seen->has_value());
     EXPECT_EQ(settings.localAddress, "192.0.2.1");
     QSettings stored(settings.storeLocation(), QSettings::IniFormat);
     EXPECT_EQ(stored.value("Local_IP_Address").toString(), "127.0.0.1");
-    button(1004)->click();
+    button("doneButton")->click();
     expectSilence();
 }
 
@@ -354,8 +365,8 @@ TEST_F(PanelWindowTest, StoredDisplayErrorsShowsTheErrorReadoutsFromTheStart)
 {
     store("DisplayErrors", 1);
     openPanel();
-    for (int id = 1035; id <= 1040; ++id)
-        EXPECT_TRUE(label(id)->isVisible()) << id;
+    for (const char* name : kErrorReadouts)
+        EXPECT_TRUE(label(name)->isVisible()) << name;
 }
 
 TEST_F(PanelWindowTest, ClosingEndsTheWorkerAndTheLinkWhateverTheRoad)
@@ -369,7 +380,7 @@ TEST_F(PanelWindowTest, ClosingEndsTheWorkerAndTheLinkWhateverTheRoad)
     EXPECT_FALSE(connection.hasLink());
     window->reject(); // Exit after close: nothing more to do
     sendToPanel("QVL_IP_COORD:1,1,1,1,1,1");
-    button(1004)->click();
+    button("doneButton")->click();
     expectSilence();
     window.reset();
     sendToPanel("QVL_IP_COORD:2,2,2,2,2,2");
@@ -379,7 +390,7 @@ TEST_F(PanelWindowTest, ClosingEndsTheWorkerAndTheLinkWhateverTheRoad)
 TEST_F(PanelWindowTest, EscapeAndExitCloseThePanel)
 {
     openPanel();
-    QTest::keyClick(button(1004), Qt::Key_Escape);
+    QTest::keyClick(button("doneButton"), Qt::Key_Escape);
     EXPECT_EQ(window->result(), QDialog::Rejected);
     EXPECT_FALSE(window->isVisible());
     EXPECT_FALSE(window->workerRunning());
@@ -419,7 +430,7 @@ TEST_F(PanelWindowTest, AboutBoxShowsTheVersionAndClosesWithOk)
         EXPECT_EQ(about->windowTitle(), "About Pendra");
         versionText = about->findChild<QLabel*>("versionLabel")->text();
         iconShown = !about->findChild<QLabel*>("iconLabel")->pixmap().isNull();
-        about->findChild<QPushButton*>("1")->click();
+        about->findChild<QPushButton*>("okButton")->click();
     });
     window->findChild<QAction*>("actionAbout")->trigger();
     EXPECT_EQ(versionText, "Pendra Version 1.3");
@@ -431,7 +442,7 @@ TEST_F(PanelWindowTest, RendersThePanelAndDialogsForPeopleToLookAt)
     store("DisplayErrors", 1);
     openPanel();
     sendToPanel("QVL_IP_COORD2:125.4321,-48.25,310.0062,0,90,-12.5,0.0123,-0.0045,0.0007");
-    ASSERT_TRUE(waitForText(1040, "0.0007"));
+    ASSERT_TRUE(waitForText("ezValue", "0.0007"));
     const QString folder = QStringLiteral(PENDRA_SCREENSHOT_DIR);
     EXPECT_TRUE(window->grab().save(folder + "/panel.png"));
 

@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QImage>
+#include <algorithm>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -15,15 +16,6 @@ int pixelsOf(const QImage& image, std::function<bool(QColor)> matches)
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             count += matches(image.pixelColor(x, y));
-    return count;
-}
-
-int pixelsOf(const QImage& image, QColor colour)
-{
-    int count = 0;
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            count += image.pixelColor(x, y) == colour;
     return count;
 }
 
@@ -41,8 +33,12 @@ TEST(ReadoutLabel, PaintsWhiteOnBlackUntilGivenAColour)
     label.setText("8888");
     const QImage image = paint(label);
     EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
+    // Glyph edges are blended differently by each machine's fonts: judge by
+    // hue with a tolerance, never by exact values.
     const auto greyOrWhite = [](QColor c) {
-        return c.red() > 100 && c.red() == c.green() && c.green() == c.blue();
+        return c.red() > 100 &&
+               std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) <
+                   40;
     };
     EXPECT_GT(pixelsOf(image, greyOrWhite), 20);
 }
@@ -56,8 +52,14 @@ TEST(ReadoutLabel, GreenTextOnABlackFaceEdgeToEdge)
     const QImage image = paint(label);
     EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::black));
     EXPECT_EQ(image.pixelColor(199, 39), QColor(Qt::black));
-    EXPECT_GT(pixelsOf(image, QColor(0, 255, 0)), 10);
-    EXPECT_EQ(pixelsOf(image, Qt::white), 0);
+    const auto green = [](QColor c) {
+        return c.green() > 100 && c.red() < c.green() / 4 && c.blue() < c.green() / 4;
+    };
+    const auto other = [](QColor c) {
+        return c.red() > 60 || c.blue() > 60;
+    };
+    EXPECT_GT(pixelsOf(image, green), 50);
+    EXPECT_EQ(pixelsOf(image, other), 0);
 }
 
 TEST(ReadoutLabel, ColoursAreGivenAsBlueGreenRed)

@@ -10,7 +10,6 @@ packages=(
     g++
     qt6-base-dev
     qt6-svg-dev
-    qt6-tools-dev
     fonts-liberation
     xvfb
     xauth

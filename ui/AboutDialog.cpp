@@ -1,22 +1,19 @@
 #include "ui/AboutDialog.h"
 
-#include "ui/DialogTemplate.h"
 #include "ui/Pictures.h"
-
-#include <QLabel>
-#include <QPushButton>
+#include "ui_aboutdialog.h"
 
 namespace pendra {
 
-AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent)
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::AboutDialog>())
 {
-    QWidget* form = DialogTemplate::embed(*this, QStringLiteral(":/res/aboutdialog.ui"));
-    if (auto* icon = form->findChild<QLabel*>(QStringLiteral("iconLabel"))) {
-        const int side = std::min(icon->width(), icon->height());
-        icon->setPixmap(pictures::render(QStringLiteral(":/res/pendra.svg"), QSize(side, side)));
-    }
-    connect(form->findChild<QPushButton*>(QStringLiteral("1")), &QPushButton::clicked, this,
-            &QDialog::accept);
+    ui->setupUi(this);
+    const int side = std::min(ui->iconLabel->width(), ui->iconLabel->height());
+    ui->iconLabel->setPixmap(
+        pictures::applicationIcon().pixmap(QSize(side, side), devicePixelRatioF()));
+    connect(ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
 }
+
+AboutDialog::~AboutDialog() = default;
 
 } // namespace pendra

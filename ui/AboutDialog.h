@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class AboutDialog;
+}
 
 namespace pendra {
 
@@ -11,6 +16,10 @@ class AboutDialog : public QDialog
 
 public:
     explicit AboutDialog(QWidget* parent = nullptr);
+    ~AboutDialog() override;
+
+private:
+    std::unique_ptr<Ui::AboutDialog> ui;
 };
 
 } // namespace pendra

@@ -4,12 +4,12 @@
 #include "panel/HostConnection.h"
 #include "panel/PanelProtocol.h"
 #include "ui/AboutDialog.h"
-#include "ui/DialogTemplate.h"
 #include "ui/FunctionKeyFilter.h"
 #include "ui/PanelMessageBox.h"
 #include "ui/Pictures.h"
 #include "ui/ReadoutLabel.h"
 #include "ui/SetupDialog.h"
+#include "ui_panelwindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,35 +24,23 @@ namespace pendra {
 
 namespace {
 
-constexpr std::array<int, 6> kAxisLabelIds{1022, 1023, 1024, 1025, 1026, 1027};
-constexpr std::array<int, 6> kValueLabelIds{1016, 1017, 1018, 1019, 1020, 1021};
-constexpr std::array<int, 3> kErrorNameLabelIds{1035, 1037, 1039};
-constexpr std::array<int, 3> kErrorValueLabelIds{1036, 1038, 1040};
 constexpr unsigned kAboutSystemCommand = 0x0010;
-
-template <typename Control> Control* control(QWidget* form, int id)
-{
-    auto* found = form->findChild<Control*>(QString::number(id));
-    if (!found)
-        qFatal("The panel template has no control %d", id);
-    return found;
-}
 
 } // namespace
 
 PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& connectionSettings,
                          QWidget* parent)
-    : QDialog(parent), connection(hostConnection), settings(connectionSettings),
-      worker(hostConnection, *this)
+    : QDialog(parent), ui(std::make_unique<Ui::PanelWindow>()), connection(hostConnection),
+      settings(connectionSettings), worker(hostConnection, *this)
 {
     connection.setPanelReady();
+    ui->setupUi(this);
     // Always on top of the host application's windows, with a task-bar entry
     // of its own, and no maximise box.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
-    QWidget* form = DialogTemplate::embed(*this, QStringLiteral(":/res/panelwindow.ui"));
-    bindControls(form);
+    bindControls();
     addAboutToSystemMenu();
     setWindowIcon(pictures::applicationIcon());
     applyLook();
@@ -68,30 +56,38 @@ PanelWindow::~PanelWindow()
     stopWorker();
 }
 
-void PanelWindow::bindControls(QWidget* form)
+void PanelWindow::bindControls()
 {
-    for (std::size_t i = 0; i < axisLabels.size(); ++i) {
-        axisLabels[i] = control<ReadoutLabel>(form, kAxisLabelIds[i]);
-        valueLabels[i] = control<ReadoutLabel>(form, kValueLabelIds[i]);
-    }
-    for (std::size_t i = 0; i < errorNameLabels.size(); ++i) {
-        errorNameLabels[i] = control<ReadoutLabel>(form, kErrorNameLabelIds[i]);
-        errorValueLabels[i] = control<ReadoutLabel>(form, kErrorValueLabelIds[i]);
-    }
-    for (std::size_t i = 0; i < functionButtons.size(); ++i)
-        functionButtons[i] =
-            control<QPushButton>(form, kFirstFunctionButtonId + static_cast<int>(i));
-    for (int id = kFirstFunctionButtonId; id <= kLastHiddenButtonId; ++id)
-        connect(control<QPushButton>(form, id), &QPushButton::clicked, this,
+    axisLabels = {ui->xName, ui->yName, ui->zName, ui->aName, ui->bName, ui->wName};
+    valueLabels = {ui->xValue, ui->yValue, ui->zValue, ui->aValue, ui->bValue, ui->wValue};
+    errorNameLabels = {ui->exName, ui->eyName, ui->ezName};
+    errorValueLabels = {ui->exValue, ui->eyValue, ui->ezValue};
+    functionButtons = {ui->doneButton, ui->deleteButton, ui->movePointButton,
+                       ui->stopExecutionButton, ui->continueExecutionButton};
+
+    // One handler for the command ids 1004 to 1015: F1 to F5, then the
+    // hidden F6 to F12, which send nothing.
+    const std::array<QPushButton*, 12> commandButtons{ui->doneButton,
+                                                      ui->deleteButton,
+                                                      ui->movePointButton,
+                                                      ui->stopExecutionButton,
+                                                      ui->continueExecutionButton,
+                                                      ui->f6Button,
+                                                      ui->f7Button,
+                                                      ui->f8Button,
+                                                      ui->f9Button,
+                                                      ui->f10Button,
+                                                      ui->f11Button,
+                                                      ui->f12Button};
+    for (std::size_t i = 0; i < commandButtons.size(); ++i) {
+        const int id = kFirstFunctionButtonId + static_cast<int>(i);
+        connect(commandButtons[i], &QPushButton::clicked, this,
                 [this, id] { functionButtonClicked(id); });
-    connect(control<QPushButton>(form, kRestartButtonId), &QPushButton::clicked, this,
-            &PanelWindow::restart);
-    connect(form->findChild<QAction*>(QStringLiteral("actionSetup")), &QAction::triggered, this,
-            &PanelWindow::runSetup);
-    connect(form->findChild<QAction*>(QStringLiteral("actionAbout")), &QAction::triggered, this,
-            &PanelWindow::showAbout);
-    connect(form->findChild<QAction*>(QStringLiteral("actionExit")), &QAction::triggered, this,
-            &PanelWindow::reject);
+    }
+    connect(ui->restartButton, &QPushButton::clicked, this, &PanelWindow::restart);
+    connect(ui->actionSetup, &QAction::triggered, this, &PanelWindow::runSetup);
+    connect(ui->actionAbout, &QAction::triggered, this, &PanelWindow::showAbout);
+    connect(ui->actionExit, &QAction::triggered, this, &PanelWindow::reject);
 
     // Function keys count wherever the focus is in this window, and go on to
     // the control that has it.
@@ -143,14 +139,13 @@ void PanelWindow::loadButtonPictures()
 {
     for (std::size_t i = 0; i < functionButtons.size(); ++i) {
         QPushButton* button = functionButtons[i];
-        const QPixmap picture = pictures::render(
-            pictures::pathForBitmapId(buttonCommands[i].bitmapId), pictures::kButtonPictureSize);
+        const QIcon picture = pictures::buttonPicture(buttonCommands[i].bitmapId);
         // Without its picture a button keeps its key name, and still sends.
         if (picture.isNull())
             continue;
         button->setAccessibleName(button->text());
         button->setText(QString());
-        button->setIcon(QIcon(picture));
+        button->setIcon(picture);
         button->setIconSize(pictures::kButtonPictureSize);
     }
 }

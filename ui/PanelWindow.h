@@ -5,8 +5,13 @@
 
 #include <QDialog>
 #include <array>
+#include <memory>
 
 class QPushButton;
+
+namespace Ui {
+class PanelWindow;
+}
 
 namespace pendra {
 
@@ -24,8 +29,6 @@ class PanelWindow : public QDialog, private PanelView
 
 public:
     static constexpr int kFirstFunctionButtonId = 1004;
-    static constexpr int kLastHiddenButtonId = 1015;
-    static constexpr int kRestartButtonId = 1030;
     static constexpr std::uint32_t kReadoutTextColor = 0x00FF00;
     static constexpr int kReadoutFontTenths = 220;
     static inline const QString kReadoutFontFace = QStringLiteral("Arial Bold");
@@ -56,7 +59,7 @@ private:
     void showReadouts(ReadoutTexts texts) override;
     void applyReadouts(const ReadoutTexts& texts);
 
-    void bindControls(QWidget* form);
+    void bindControls();
     void addAboutToSystemMenu();
     void applyLook();
     void loadButtonPictures();
@@ -65,6 +68,7 @@ private:
     void functionButtonClicked(int id);
     void stopWorker();
 
+    std::unique_ptr<Ui::PanelWindow> ui;
     HostConnection& connection;
     ConnectionSettings& settings;
     std::array<ReadoutLabel*, 6> axisLabels{};

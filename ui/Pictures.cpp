@@ -1,9 +1,20 @@
 #include "ui/Pictures.h"
 
-#include <QPainter>
 #include <QSvgRenderer>
 
 namespace pendra::pictures {
+
+namespace {
+
+// Qt's SVG icon engine draws the source afresh for each size and ratio asked.
+QIcon scalableIcon(const QString& path)
+{
+    if (path.isEmpty() || !QSvgRenderer(path).isValid())
+        return {};
+    return QIcon(path);
+}
+
+} // namespace
 
 QString pathForBitmapId(std::uint16_t bitmapId)
 {
@@ -23,24 +34,14 @@ QString pathForBitmapId(std::uint16_t bitmapId)
     }
 }
 
-QPixmap render(const QString& path, QSize size)
+QIcon buttonPicture(std::uint16_t bitmapId)
 {
-    QSvgRenderer renderer(path);
-    if (!renderer.isValid())
-        return {};
-    QPixmap pixmap(size);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    renderer.render(&painter);
-    return pixmap;
+    return scalableIcon(pathForBitmapId(bitmapId));
 }
 
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (int side : {16, 24, 32, 48, 64, 128, 256})
-        icon.addPixmap(render(QStringLiteral(":/res/pendra.svg"), QSize(side, side)));
-    return icon;
+    return scalableIcon(QStringLiteral(":/res/pendra.svg"));
 }
 
 } // namespace pendra::pictures

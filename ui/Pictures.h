@@ -1,22 +1,24 @@
 #pragma once
 
 #include <QIcon>
-#include <QPixmap>
 #include <QSize>
 #include <QString>
 #include <cstdint>
 
-// The program's pictures, drawn from the SVG sources compiled into it.
+// The program's pictures, drawn from the SVG sources compiled into it. Each is
+// an icon that renders its source at whatever size and device-pixel ratio it
+// is shown at, so a 200 % screen gets twice the pixels, not a stretched copy.
 namespace pendra::pictures {
 
-// The size the button pictures are drawn and shown at.
+// The size the button pictures are shown at, in device-independent pixels.
 inline constexpr QSize kButtonPictureSize{116, 113};
 
 // The resource path of the picture with the given id, empty for an unknown id.
 QString pathForBitmapId(std::uint16_t bitmapId);
-// The picture drawn at the given size; a null pixmap when it cannot be read.
-QPixmap render(const QString& path, QSize size);
-// The application icon, drawn at the usual icon sizes.
+// The picture for a button's bitmap id; a null icon when there is none or
+// its source cannot be read.
+QIcon buttonPicture(std::uint16_t bitmapId);
+// The application icon.
 QIcon applicationIcon();
 
 } // namespace pendra::pictures

@@ -1,50 +1,32 @@
 #include "ui/SetupDialog.h"
 
-#include "ui/DialogTemplate.h"
-
-#include <QCheckBox>
-#include <QLineEdit>
-#include <QPushButton>
+#include "ui_setupdialog.h"
 
 namespace pendra {
 
-namespace {
-
-template <typename Control> Control* control(QWidget* form, const char* id)
+SetupDialog::SetupDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::SetupDialog>())
 {
-    return form->findChild<Control*>(QLatin1String(id));
+    ui->setupUi(this);
+    connect(ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-} // namespace
-
-SetupDialog::SetupDialog(QWidget* parent) : QDialog(parent)
-{
-    QWidget* form = DialogTemplate::embed(*this, QStringLiteral(":/res/setupdialog.ui"));
-    localAddressEdit = control<QLineEdit>(form, "1000");
-    localPortEdit = control<QLineEdit>(form, "1001");
-    remoteAddressEdit = control<QLineEdit>(form, "1002");
-    remotePortEdit = control<QLineEdit>(form, "1003");
-    displayErrorsBox = control<QCheckBox>(form, "1031");
-    for (QLineEdit* edit : {localAddressEdit, localPortEdit, remoteAddressEdit, remotePortEdit})
-        edit->setMaxLength(32767);
-    connect(control<QPushButton>(form, "1"), &QPushButton::clicked, this, &QDialog::accept);
-    connect(control<QPushButton>(form, "2"), &QPushButton::clicked, this, &QDialog::reject);
-}
+SetupDialog::~SetupDialog() = default;
 
 void SetupDialog::setValues(const Values& values)
 {
-    localAddressEdit->setText(QString::fromStdString(values.localAddress));
-    localPortEdit->setText(QString::fromStdString(values.localPort));
-    remoteAddressEdit->setText(QString::fromStdString(values.remoteAddress));
-    remotePortEdit->setText(QString::fromStdString(values.remotePort));
-    displayErrorsBox->setChecked(values.displayErrors != 0);
+    ui->localAddressEdit->setText(QString::fromStdString(values.localAddress));
+    ui->localPortEdit->setText(QString::fromStdString(values.localPort));
+    ui->remoteAddressEdit->setText(QString::fromStdString(values.remoteAddress));
+    ui->remotePortEdit->setText(QString::fromStdString(values.remotePort));
+    ui->displayErrorsCheck->setChecked(values.displayErrors != 0);
 }
 
 SetupDialog::Values SetupDialog::values() const
 {
-    return {localAddressEdit->text().toStdString(), localPortEdit->text().toStdString(),
-            remoteAddressEdit->text().toStdString(), remotePortEdit->text().toStdString(),
-            displayErrorsBox->isChecked() ? 1 : 0};
+    return {ui->localAddressEdit->text().toStdString(), ui->localPortEdit->text().toStdString(),
+            ui->remoteAddressEdit->text().toStdString(), ui->remotePortEdit->text().toStdString(),
+            ui->displayErrorsCheck->isChecked() ? 1 : 0};
 }
 
 } // namespace pendra

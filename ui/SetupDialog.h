@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 #include <string>
 
-class QCheckBox;
-class QLineEdit;
+namespace Ui {
+class SetupDialog;
+}
 
 namespace pendra {
 
@@ -25,17 +27,14 @@ public:
     };
 
     explicit SetupDialog(QWidget* parent = nullptr);
+    ~SetupDialog() override;
 
     void setValues(const Values& values);
     // What the controls hold now.
     Values values() const;
 
 private:
-    QLineEdit* localAddressEdit;
-    QLineEdit* localPortEdit;
-    QLineEdit* remoteAddressEdit;
-    QLineEdit* remotePortEdit;
-    QCheckBox* displayErrorsBox;
+    std::unique_ptr<Ui::SetupDialog> ui;
 };
 
 } // namespace pendra

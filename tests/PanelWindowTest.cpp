@@ -437,18 +437,58 @@ TEST_F(PanelWindowTest, AboutBoxShowsTheVersionAndClosesWithOk)
     EXPECT_TRUE(iconShown);
 }
 
-TEST_F(PanelWindowTest, RendersThePanelAndDialogsForPeopleToLookAt)
+// Registered a second time under QT_SCALE_FACTOR=2, as a 200 % screen.
+class ScaledPanelTest : public PanelWindowTest
+{
+protected:
+    qreal expectedRatio() const
+    {
+        return qEnvironmentVariableIntValue("QT_SCALE_FACTOR") == 2 ? 2 : 1;
+    }
+};
+
+TEST_F(ScaledPanelTest, PicturesAreDrawnAtTheScreensPixelRatio)
+{
+    openPanel();
+    const qreal ratio = window->devicePixelRatioF();
+    ASSERT_EQ(ratio, expectedRatio());
+    for (const char* name : kFunctionButtons) {
+        const QPushButton* shown = button(name);
+        const QPixmap picture = shown->icon().pixmap(shown->iconSize(), ratio);
+        EXPECT_EQ(picture.size(), shown->iconSize() * ratio) << name << ": drawn, not stretched";
+    }
+    EXPECT_EQ(window->windowIcon().pixmap(QSize(32, 32), ratio).size(), QSize(32, 32) * ratio);
+    AboutDialog about;
+    const QPixmap icon = about.findChild<QLabel*>("iconLabel")->pixmap();
+    EXPECT_EQ(icon.devicePixelRatio(), ratio);
+    EXPECT_EQ(icon.deviceIndependentSize().toSize(), QSize(30, 30));
+}
+
+TEST_F(ScaledPanelTest, NoCaptionIsCut)
+{
+    openPanel();
+    window->showErrorReadouts(true);
+    SetupDialog setup;
+    AboutDialog about;
+    for (QDialog* dialog : {static_cast<QDialog*>(window.get()), static_cast<QDialog*>(&setup),
+                            static_cast<QDialog*>(&about)})
+        EXPECT_EQ(cutCaptions(*dialog).join("; ").toStdString(), "")
+            << dialog->windowTitle().toStdString();
+}
+
+TEST_F(ScaledPanelTest, RendersThePanelAndDialogsForPeopleToLookAt)
 {
     store("DisplayErrors", 1);
     openPanel();
     sendToPanel("QVL_IP_COORD2:125.4321,-48.25,310.0062,0,90,-12.5,0.0123,-0.0045,0.0007");
     ASSERT_TRUE(waitForText("ezValue", "0.0007"));
     const QString folder = QStringLiteral(PENDRA_SCREENSHOT_DIR);
-    EXPECT_TRUE(window->grab().save(folder + "/panel.png"));
+    const QString scale = expectedRatio() == 2 ? QStringLiteral("@2x") : QString();
+    EXPECT_TRUE(window->grab().save(folder + "/panel" + scale + ".png"));
 
     SetupDialog setup;
     setup.setValues({"127.0.0.1", "7714", "127.0.0.1", "7712", 1});
-    EXPECT_TRUE(setup.grab().save(folder + "/setup.png"));
+    EXPECT_TRUE(setup.grab().save(folder + "/setup" + scale + ".png"));
     AboutDialog about;
-    EXPECT_TRUE(about.grab().save(folder + "/about.png"));
+    EXPECT_TRUE(about.grab().save(folder + "/about" + scale + ".png"));
 }

@@ -83,3 +83,23 @@ TEST(ReadoutLabel, ArialBoldComesOutBoldAtTheAskedSize)
     label.setPointFont(100, "Arial");
     EXPECT_FALSE(QFontInfo(label.font()).bold());
 }
+
+TEST(ReadoutLabel, ATextWiderThanTheFaceIsDrawnSmallerNotCut)
+{
+    ReadoutLabel label;
+    label.setTextColor(0x00FF00);
+    label.setPointFont(220, "Arial Bold");
+    label.setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    label.setText("-123456789012345678.0000");
+    const QImage image = paint(label);
+    const auto green = [](QColor c) {
+        return c.green() > 60;
+    };
+    int leftmost = image.width();
+    for (int x = 0; x < image.width() && leftmost == image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (green(image.pixelColor(x, y)))
+                leftmost = x;
+    EXPECT_LT(leftmost, image.width()) << "the text is drawn";
+    EXPECT_GT(leftmost, 0) << "the first digits are not cut off at the left edge";
+}

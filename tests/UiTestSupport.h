@@ -1,9 +1,15 @@
 #pragma once
 
+#include "ui/ReadoutLabel.h"
+
 #include <QApplication>
+#include <QCheckBox>
 #include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -48,6 +54,52 @@ inline std::shared_ptr<std::optional<SeenMessageBox>> dismissNextMessageBox()
         box->button(QMessageBox::Ok)->click();
     }));
     return seen;
+}
+
+// The captions of a dialog that do not fit the room their control gives
+// them, each with the size it needs and the room it has.
+inline QStringList cutCaptions(const QWidget& dialog)
+{
+    QStringList cut;
+    for (const QWidget* control : dialog.findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(&dialog))
+            continue;
+        QString text;
+        QRect room;
+        QFontMetrics metrics = control->fontMetrics();
+        if (const auto* button = qobject_cast<const QPushButton*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(button);
+            text = button->text();
+            room = button->style()->subElementRect(QStyle::SE_PushButtonContents, &option, button);
+        } else if (const auto* box = qobject_cast<const QCheckBox*>(control)) {
+            QStyleOptionButton option;
+            option.initFrom(box);
+            text = box->text();
+            room = box->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, box);
+        } else if (const auto* readout = qobject_cast<const ReadoutLabel*>(control)) {
+            text = readout->text();
+            room = readout->contentsRect();
+            metrics = QFontMetrics(readout->fittedFont());
+        } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
+            text = label->text();
+            room = label->contentsRect();
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(control)) {
+            text = group->title();
+            room = group->rect();
+        }
+        if (text.isEmpty())
+            continue;
+        const QSize needed = metrics.size(Qt::TextShowMnemonic, text);
+        if (needed.width() > room.width() || needed.height() > room.height())
+            cut << QStringLiteral("%1 \"%2\" needs %3x%4, has %5x%6")
+                       .arg(control->objectName(), text)
+                       .arg(needed.width())
+                       .arg(needed.height())
+                       .arg(room.width())
+                       .arg(room.height());
+    }
+    return cut;
 }
 
 } // namespace pendra::test

@@ -43,12 +43,35 @@ void ReadoutLabel::setPointFont(int tenthsOfPoint, const QString& faceName)
     update();
 }
 
+QFont ReadoutLabel::fittedFont() const
+{
+    QFont fitted = font();
+    const int room = contentsRect().width();
+    for (int step = 0; step < 64; ++step) {
+        const int needed = QFontMetrics(fitted).horizontalAdvance(text());
+        if (needed <= room || needed == 0)
+            break;
+        if (fitted.pixelSize() > 0) {
+            const int smaller = fitted.pixelSize() * room / needed;
+            fitted.setPixelSize(std::max(1, std::min(smaller, fitted.pixelSize() - 1)));
+            if (fitted.pixelSize() == 1)
+                break;
+        } else {
+            const qreal smaller = fitted.pointSizeF() * room / needed;
+            if (smaller < 1)
+                break;
+            fitted.setPointSizeF(std::min(smaller, fitted.pointSizeF() - 0.5));
+        }
+    }
+    return fitted;
+}
+
 void ReadoutLabel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), background);
     painter.setPen(textColour);
-    painter.setFont(font());
+    painter.setFont(fittedFont());
     painter.drawText(contentsRect(), static_cast<int>(alignment()), text());
 }
 

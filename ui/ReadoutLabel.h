@@ -25,6 +25,10 @@ public:
     // such as "Arial Bold" names its style as well.
     void setPointFont(int tenthsOfPoint, const QString& faceName);
 
+    // The font the text is drawn in: the label's own, made smaller when the
+    // text would not fit the face, since a cut readout can show a wrong number.
+    QFont fittedFont() const;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

@@ -16,6 +16,12 @@ packages=(
     xdotool
     libgtest-dev
     libgmock-dev
+    # The package test: the two validators, dpkg-shlibdeps, and file, which
+    # CPack runs on each installed file before dpkg-shlibdeps.
+    desktop-file-utils
+    appstream
+    dpkg-dev
+    file
 )
 
 missing=()

@@ -1,0 +1,76 @@
+#!/usr/bin/env bash
+# The desktop entry and AppStream metainfo pass their validators, and the .deb
+# CPack builds holds the two programs and the data files, nothing else from
+# the build tree, with run-time dependencies filled in by dpkg-shlibdeps.
+#   check-package.sh SOURCE_DIR BUILD_DIR VERSION
+set -euo pipefail
+
+source_dir=$1
+build_dir=$2
+version=$3
+
+failures=0
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+desktop=("$source_dir"/res/linux/*.desktop)
+metainfo=("$source_dir"/res/linux/*.metainfo.xml)
+[[ ${#desktop[@]} -eq 1 && -f ${desktop[0]} ]] || { echo "FAIL: expected one .desktop file in res/linux"; exit 1; }
+[[ ${#metainfo[@]} -eq 1 && -f ${metainfo[0]} ]] || { echo "FAIL: expected one .metainfo.xml in res/linux"; exit 1; }
+desktop=${desktop[0]}
+metainfo=${metainfo[0]}
+app_id=$(basename "$desktop" .desktop)
+
+# desktop-file-validate exits 0 on warnings and hints; any output counts.
+report=$(desktop-file-validate "$desktop" 2>&1) || fail "desktop-file-validate exited with an error"
+[[ -z $report ]] || fail "desktop-file-validate: $report"
+# --strict fails on warnings and infos too; pedantic hints (an upper-case
+# letter in the id) are left alone.
+appstreamcli validate --no-net --strict "$metainfo" >/dev/null 2>&1 ||
+    fail "appstreamcli validate: $(appstreamcli validate --no-net --strict "$metainfo" 2>&1)"
+
+grep -q "<id>$app_id</id>" "$metainfo" || fail "metainfo id is not $app_id"
+grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainfo" ||
+    fail "metainfo does not launch $app_id.desktop"
+grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry's icon is not $app_id"
+newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
+[[ $newest == "$version" ]] || fail "newest release in the metainfo is '$newest', the project is $version"
+
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+if ! cpack --config "$build_dir/CPackConfig.cmake" -G DEB -B "$out" >"$out/cpack.log" 2>&1; then
+    cat "$out/cpack.log"
+    echo "FAIL: cpack -G DEB"
+    exit 1
+fi
+debs=("$out"/*.deb)
+[[ ${#debs[@]} -eq 1 && -f ${debs[0]} ]] || { echo "FAIL: cpack made no single .deb"; exit 1; }
+deb=${debs[0]}
+[[ $(basename "$deb") == pendra_"$version"_*.deb ]] || fail "package file is $(basename "$deb")"
+
+contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||')
+for path in usr/bin/pendra usr/bin/pendra-hostsim \
+    "usr/share/applications/$app_id.desktop" \
+    "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+    "usr/share/metainfo/$app_id.metainfo.xml"; do
+    grep -qx "$path" <<<"$contents" || fail "package lacks $path"
+done
+extra=$(grep -v '/$' <<<"$contents" | grep -vx -e usr/bin/pendra -e usr/bin/pendra-hostsim \
+    -e "usr/share/applications/$app_id.desktop" -e "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
+    -e "usr/share/metainfo/$app_id.metainfo.xml" || true)
+[[ -z $extra ]] || fail "package holds more than the programs and data files: $extra"
+
+[[ $(dpkg-deb -f "$deb" Package) == pendra ]] || fail "package name is not pendra"
+[[ $(dpkg-deb -f "$deb" Version) == "$version" ]] || fail "package version is not $version"
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in libc6 libqt6core6 libqt6widgets6 libqt6svg6; do
+    grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: '$depends'"
+done
+
+if [[ $failures -ne 0 ]]; then
+    echo "$failures check(s) failed"
+    exit 1
+fi
+echo "package $(basename "$deb") checked"

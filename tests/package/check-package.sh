@@ -15,12 +15,12 @@ fail() {
     failures=$((failures + 1))
 }
 
-desktop=("$source_dir"/res/linux/*.desktop)
-metainfo=("$source_dir"/res/linux/*.metainfo.xml)
-[[ ${#desktop[@]} -eq 1 && -f ${desktop[0]} ]] || { echo "FAIL: expected one .desktop file in res/linux"; exit 1; }
-[[ ${#metainfo[@]} -eq 1 && -f ${metainfo[0]} ]] || { echo "FAIL: expected one .metainfo.xml in res/linux"; exit 1; }
-desktop=${desktop[0]}
-metainfo=${metainfo[0]}
+desktops=("$source_dir"/res/linux/*.desktop)
+metainfos=("$source_dir"/res/linux/*.metainfo.xml)
+[[ ${#desktops[@]} -eq 1 && -f ${desktops[0]} ]] || { echo "FAIL: expected one .desktop file in res/linux"; exit 1; }
+[[ ${#metainfos[@]} -eq 1 && -f ${metainfos[0]} ]] || { echo "FAIL: expected one .metainfo.xml in res/linux"; exit 1; }
+desktop=${desktops[0]}
+metainfo=${metainfos[0]}
 app_id=$(basename "$desktop" .desktop)
 
 # desktop-file-validate exits 0 on warnings and hints; any output counts.
@@ -50,16 +50,15 @@ debs=("$out"/*.deb)
 deb=${debs[0]}
 [[ $(basename "$deb") == pendra_"$version"_*.deb ]] || fail "package file is $(basename "$deb")"
 
-contents=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||')
-for path in usr/bin/pendra usr/bin/pendra-hostsim \
-    "usr/share/applications/$app_id.desktop" \
-    "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
-    "usr/share/metainfo/$app_id.metainfo.xml"; do
-    grep -qx "$path" <<<"$contents" || fail "package lacks $path"
+expected=(usr/bin/pendra usr/bin/pendra-hostsim
+    "usr/share/applications/$app_id.desktop"
+    "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
+    "usr/share/metainfo/$app_id.metainfo.xml")
+files=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' | grep -v '/$' || true)
+for path in "${expected[@]}"; do
+    grep -qx "$path" <<<"$files" || fail "package lacks $path"
 done
-extra=$(grep -v '/$' <<<"$contents" | grep -vx -e usr/bin/pendra -e usr/bin/pendra-hostsim \
-    -e "usr/share/applications/$app_id.desktop" -e "usr/share/icons/hicolor/scalable/apps/$app_id.svg" \
-    -e "usr/share/metainfo/$app_id.metainfo.xml" || true)
+extra=$(grep -vxF -f <(printf '%s\n' "${expected[@]}") <<<"$files" || true)
 [[ -z $extra ]] || fail "package holds more than the programs and data files: $extra"
 
 [[ $(dpkg-deb -f "$deb" Package) == pendra ]] || fail "package name is not pendra"

@@ -7,5 +7,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setWindowIcon(pendra::pictures::applicationIcon());
+    // Lets desktops match the window to its installed desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.orvane.Pendra"));
     return pendra::PanelApp().run();
 }

@@ -1,3 +1,4 @@
+#include "ui/DialogFont.h"
 #include "ui/PanelApp.h"
 #include "ui/Pictures.h"
 
@@ -6,6 +7,7 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    pendra::installDialogFontSubstitutes();
     QApplication::setWindowIcon(pendra::pictures::applicationIcon());
     // Lets desktops match the window to its installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.orvane.Pendra"));

@@ -5,12 +5,17 @@
 #include <optional>
 #include <string>
 
-// The operating system's socket calls, each in one place, so that a Windows
-// Sockets version can stand beside the POSIX one.
+// The operating system's socket calls, each in one place: SocketApiPosix.cpp
+// and SocketApiWin32.cpp implement them, and the build compiles one of the two.
 namespace pendra::socketapi {
 
-using Handle = int;
+// A socket: a file descriptor on POSIX, a SOCKET on Windows. Both fit, and
+// both systems' invalid value is -1 here.
+using Handle = std::intptr_t;
 inline constexpr Handle kNoSocket = -1;
+// What a wait watches beside the socket (WakeEvent::waitHandle): a pipe's
+// read end on POSIX, a WSAEVENT on Windows.
+using WaitHandle = std::intptr_t;
 
 // An IPv4 address and port, both in host byte order.
 struct Endpoint
@@ -24,6 +29,8 @@ struct Endpoint
 int invalidArgumentCode();
 // The error code of the last failed socket call on this thread.
 int lastError();
+// The system's own description of an error code.
+std::string errorMessage(int code);
 
 // Starts and releases the process's socket library; counted, so pairs nest.
 // Returns 0 or the error code.
@@ -34,7 +41,8 @@ void releaseLibrary();
 std::optional<std::uint32_t> parseIPv4(const std::string& text);
 std::string formatIPv4(std::uint32_t address);
 
-// The first IPv4 address this machine's host name resolves to.
+// The first IPv4 address this machine's host name resolves to. Both lookups
+// start and release the socket library themselves, so they work with no link open.
 std::optional<std::uint32_t> hostNameAddress();
 // The first IPv4 address of a network interface that is up and not loopback.
 std::optional<std::uint32_t> firstInterfaceAddress();
@@ -67,8 +75,20 @@ struct WaitResult
     bool sendRequested = false;
 };
 
-// Waits at most timeout for data on the socket or for either event.
-WaitResult waitForAny(Handle socket, int closeEvent, int sendEvent,
+// What the receive thread watches for data to read: on Windows an event of
+// its own that the socket signals (which also makes the socket non-blocking),
+// on POSIX the socket itself. The thread starts it and ends it.
+struct ReadWatch
+{
+    Handle socket = kNoSocket;
+    WaitHandle readyEvent = -1;
+};
+
+std::optional<ReadWatch> startReadWatch(Handle socket);
+void endReadWatch(const ReadWatch& watch);
+
+// Waits at most timeout for data to read or for either event.
+WaitResult waitForAny(const ReadWatch& watch, WaitHandle closeEvent, WaitHandle sendEvent,
                       std::chrono::milliseconds timeout);
 
 } // namespace pendra::socketapi

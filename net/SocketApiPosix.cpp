@@ -2,6 +2,7 @@
 
 #include <arpa/inet.h>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <ifaddrs.h>
 #include <net/if.h>
@@ -14,6 +15,12 @@
 namespace pendra::socketapi {
 
 namespace {
+
+// Handles and wait handles are file descriptors here.
+int fd(std::intptr_t handle)
+{
+    return static_cast<int>(handle);
+}
 
 sockaddr_in toSockaddr(const Endpoint& endpoint)
 {
@@ -34,6 +41,11 @@ int invalidArgumentCode()
 int lastError()
 {
     return errno;
+}
+
+std::string errorMessage(int code)
+{
+    return std::strerror(code);
 }
 
 // POSIX sockets need no library start-up.
@@ -104,25 +116,25 @@ bool isLoopback(std::uint32_t address)
 
 Handle createSocket(bool datagram)
 {
-    const int fd = ::socket(AF_INET, (datagram ? SOCK_DGRAM : SOCK_STREAM) | SOCK_CLOEXEC, 0);
-    return fd < 0 ? kNoSocket : fd;
+    const int created = ::socket(AF_INET, (datagram ? SOCK_DGRAM : SOCK_STREAM) | SOCK_CLOEXEC, 0);
+    return created < 0 ? kNoSocket : created;
 }
 
 void setReceiveBufferSize(Handle socket, int bytes)
 {
-    ::setsockopt(socket, SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
+    ::setsockopt(fd(socket), SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
 }
 
 bool setNonBlocking(Handle socket)
 {
-    const int flags = ::fcntl(socket, F_GETFL);
-    return flags >= 0 && ::fcntl(socket, F_SETFL, flags | O_NONBLOCK) == 0;
+    const int flags = ::fcntl(fd(socket), F_GETFL);
+    return flags >= 0 && ::fcntl(fd(socket), F_SETFL, flags | O_NONBLOCK) == 0;
 }
 
 bool bindTo(Handle socket, const Endpoint& endpoint)
 {
     const sockaddr_in address = toSockaddr(endpoint);
-    return ::bind(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+    return ::bind(fd(socket), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
 }
 
 bool connectTo(Handle socket, const Endpoint& endpoint)
@@ -130,7 +142,7 @@ bool connectTo(Handle socket, const Endpoint& endpoint)
     const sockaddr_in address = toSockaddr(endpoint);
     int result;
     do {
-        result = ::connect(socket, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+        result = ::connect(fd(socket), reinterpret_cast<const sockaddr*>(&address), sizeof address);
     } while (result != 0 && errno == EINTR);
     return result == 0;
 }
@@ -139,7 +151,7 @@ std::optional<Endpoint> localEndpoint(Handle socket)
 {
     sockaddr_in address{};
     socklen_t length = sizeof address;
-    if (::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+    if (::getsockname(fd(socket), reinterpret_cast<sockaddr*>(&address), &length) != 0)
         return std::nullopt;
     return Endpoint{ntohl(address.sin_addr.s_addr), ntohs(address.sin_port)};
 }
@@ -148,17 +160,17 @@ bool shutdownBoth(Handle socket)
 {
     // A datagram socket that never connected reports ENOTCONN; there is
     // nothing to shut down then.
-    return ::shutdown(socket, SHUT_RDWR) == 0 || errno == ENOTCONN;
+    return ::shutdown(fd(socket), SHUT_RDWR) == 0 || errno == ENOTCONN;
 }
 
 bool closeSocket(Handle socket)
 {
-    return ::close(socket) == 0;
+    return ::close(fd(socket)) == 0;
 }
 
 void waitWritable(Handle socket, std::chrono::microseconds timeout)
 {
-    pollfd entry{socket, POLLOUT, 0};
+    pollfd entry{fd(socket), POLLOUT, 0};
 #ifdef __linux__
     const auto seconds = std::chrono::floor<std::chrono::seconds>(timeout);
     const timespec bound{static_cast<time_t>(seconds.count()),
@@ -173,7 +185,7 @@ void waitWritable(Handle socket, std::chrono::microseconds timeout)
 
 int sendBytes(Handle socket, const char* bytes, int count)
 {
-    const ssize_t sent = ::send(socket, bytes, static_cast<size_t>(count), MSG_NOSIGNAL);
+    const ssize_t sent = ::send(fd(socket), bytes, static_cast<size_t>(count), MSG_NOSIGNAL);
     return sent < 0 ? -1 : static_cast<int>(sent);
 }
 
@@ -182,16 +194,25 @@ int receiveOnce(Handle socket, char* buffer, int capacity, bool datagram)
     // MSG_TRUNC makes a datagram socket report the datagram's real length,
     // so one that did not fit is recognised and dropped rather than cut.
     const ssize_t received =
-        ::recv(socket, buffer, static_cast<size_t>(capacity), datagram ? MSG_TRUNC : 0);
+        ::recv(fd(socket), buffer, static_cast<size_t>(capacity), datagram ? MSG_TRUNC : 0);
     if (received < 0 || received > capacity)
         return -1;
     return static_cast<int>(received);
 }
 
-WaitResult waitForAny(Handle socket, int closeEvent, int sendEvent,
+// poll watches the socket itself: there is nothing to set up.
+std::optional<ReadWatch> startReadWatch(Handle socket)
+{
+    return ReadWatch{socket, -1};
+}
+
+void endReadWatch(const ReadWatch&) {}
+
+WaitResult waitForAny(const ReadWatch& watch, WaitHandle closeEvent, WaitHandle sendEvent,
                       std::chrono::milliseconds timeout)
 {
-    pollfd entries[3] = {{socket, POLLIN, 0}, {closeEvent, POLLIN, 0}, {sendEvent, POLLIN, 0}};
+    pollfd entries[3] = {
+        {fd(watch.socket), POLLIN, 0}, {fd(closeEvent), POLLIN, 0}, {fd(sendEvent), POLLIN, 0}};
     WaitResult result;
     const int ready = ::poll(entries, 3, static_cast<int>(timeout.count()));
     if (ready < 0) {

@@ -218,9 +218,14 @@ int SocketLink::write(const char* bytes, int count, int /*flag*/)
 void SocketLink::receiveLoop()
 {
     const socketapi::Handle handle = socketHandle;
+    // Without its watch the thread ends at once: the link stays open but
+    // neither receives nor sends.
+    const auto watch = socketapi::startReadWatch(handle);
+    if (!watch)
+        return;
     std::vector<char> area(kReceiveAreaSize);
     for (;;) {
-        const auto seen = socketapi::waitForAny(handle, closeEvent->waitHandle(),
+        const auto seen = socketapi::waitForAny(*watch, closeEvent->waitHandle(),
                                                 sendEvent->waitHandle(), kWaitTimeout);
         if (seen.failed)
             setStatus("WSAWaitForMultipleEvents() FAILED!! ERROR-" +
@@ -241,6 +246,7 @@ void SocketLink::receiveLoop()
             socketapi::receiveOnce(handle, area.data(), kReceiveAreaSize, datagram);
         feed(area.data(), received, 0);
     }
+    socketapi::endReadWatch(*watch);
 }
 
 int SocketLink::flushSendQueue()

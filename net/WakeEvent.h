@@ -1,11 +1,14 @@
 #pragma once
 
-#include <mutex>
+#include "net/SocketApi.h"
+
+#include <memory>
 
 namespace pendra {
 
 // A manual-reset event that a socket wait can watch beside the socket: it
-// stays signalled until reset. New events are clear.
+// stays signalled until reset. New events are clear. WakeEventPosix.cpp (a
+// pipe) and WakeEventWin32.cpp (a WSAEVENT) implement it.
 class WakeEvent
 {
 public:
@@ -15,17 +18,15 @@ public:
     WakeEvent(const WakeEvent&) = delete;
     WakeEvent& operator=(const WakeEvent&) = delete;
 
-    bool isValid() const { return readEnd >= 0; }
+    bool isValid() const;
     void signal();
     void reset();
-    // What a socket wait polls for readability while the event is signalled.
-    int waitHandle() const { return readEnd; }
+    // What socketapi::waitForAny watches for this event.
+    socketapi::WaitHandle waitHandle() const;
 
 private:
-    std::mutex lock;
-    bool signalled = false;
-    int readEnd = -1;
-    int writeEnd = -1;
+    struct Native;
+    std::unique_ptr<Native> native;
 };
 
 } // namespace pendra

@@ -1,12 +1,21 @@
 #include "net/WakeEvent.h"
 
 #include <fcntl.h>
+#include <mutex>
 #include <unistd.h>
 
 namespace pendra {
 
 // A pipe: the event is signalled while the pipe holds a byte.
-WakeEvent::WakeEvent()
+struct WakeEvent::Native
+{
+    std::mutex lock;
+    bool signalled = false;
+    int readEnd = -1;
+    int writeEnd = -1;
+};
+
+WakeEvent::WakeEvent() : native(std::make_unique<Native>())
 {
     int ends[2];
     if (::pipe(ends) != 0)
@@ -15,36 +24,46 @@ WakeEvent::WakeEvent()
         ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) | O_NONBLOCK);
         ::fcntl(fd, F_SETFD, FD_CLOEXEC);
     }
-    readEnd = ends[0];
-    writeEnd = ends[1];
+    native->readEnd = ends[0];
+    native->writeEnd = ends[1];
 }
 
 WakeEvent::~WakeEvent()
 {
-    if (readEnd >= 0)
-        ::close(readEnd);
-    if (writeEnd >= 0)
-        ::close(writeEnd);
+    if (native->readEnd >= 0)
+        ::close(native->readEnd);
+    if (native->writeEnd >= 0)
+        ::close(native->writeEnd);
+}
+
+bool WakeEvent::isValid() const
+{
+    return native->readEnd >= 0;
+}
+
+socketapi::WaitHandle WakeEvent::waitHandle() const
+{
+    return native->readEnd;
 }
 
 void WakeEvent::signal()
 {
-    std::lock_guard guard(lock);
-    if (signalled || writeEnd < 0)
+    std::lock_guard guard(native->lock);
+    if (native->signalled || native->writeEnd < 0)
         return;
     const char byte = 1;
-    signalled = ::write(writeEnd, &byte, 1) == 1;
+    native->signalled = ::write(native->writeEnd, &byte, 1) == 1;
 }
 
 void WakeEvent::reset()
 {
-    std::lock_guard guard(lock);
-    if (!signalled)
+    std::lock_guard guard(native->lock);
+    if (!native->signalled)
         return;
     char drain[16];
-    while (::read(readEnd, drain, sizeof drain) > 0) {
+    while (::read(native->readEnd, drain, sizeof drain) > 0) {
     }
-    signalled = false;
+    native->signalled = false;
 }
 
 } // namespace pendra

@@ -1,0 +1,290 @@
+#include "net/SocketApi.h"
+
+#include <iphlpapi.h>
+#include <vector>
+#include <winsock2.h>
+#include <ws2tcpip.h>
+
+namespace pendra::socketapi {
+
+namespace {
+
+SOCKET sock(Handle socket)
+{
+    return static_cast<SOCKET>(socket);
+}
+
+WSAEVENT event(WaitHandle handle)
+{
+    return reinterpret_cast<WSAEVENT>(handle);
+}
+
+sockaddr_in toSockaddr(const Endpoint& endpoint)
+{
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(endpoint.port);
+    address.sin_addr.s_addr = htonl(endpoint.address);
+    return address;
+}
+
+// Holds the socket library for one lookup.
+class LibraryUse
+{
+public:
+    LibraryUse() : started(startLibrary() == 0) {}
+    ~LibraryUse()
+    {
+        if (started)
+            releaseLibrary();
+    }
+    LibraryUse(const LibraryUse&) = delete;
+    LibraryUse& operator=(const LibraryUse&) = delete;
+
+    const bool started;
+};
+
+bool isSignalled(WSAEVENT handle)
+{
+    return ::WSAWaitForMultipleEvents(1, &handle, FALSE, 0, FALSE) == WSA_WAIT_EVENT_0;
+}
+
+} // namespace
+
+int invalidArgumentCode()
+{
+    return WSAEINVAL;
+}
+
+int lastError()
+{
+    return ::WSAGetLastError();
+}
+
+std::string errorMessage(int code)
+{
+    char text[512] = {};
+    const DWORD length =
+        ::FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                         static_cast<DWORD>(code), 0, text, sizeof text, nullptr);
+    std::string message(text, length);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r'))
+        message.pop_back();
+    return message.empty() ? "error " + std::to_string(code) : message;
+}
+
+// Windows Sockets counts its users: each successful start needs one release.
+int startLibrary()
+{
+    WSADATA data;
+    return ::WSAStartup(MAKEWORD(2, 2), &data);
+}
+
+void releaseLibrary()
+{
+    ::WSACleanup();
+}
+
+std::optional<std::uint32_t> parseIPv4(const std::string& text)
+{
+    in_addr address{};
+    if (::inet_pton(AF_INET, text.c_str(), &address) != 1)
+        return std::nullopt;
+    return ntohl(address.s_addr);
+}
+
+std::string formatIPv4(std::uint32_t address)
+{
+    in_addr raw{};
+    raw.s_addr = htonl(address);
+    char text[INET_ADDRSTRLEN] = {};
+    ::inet_ntop(AF_INET, &raw, text, sizeof text);
+    return text;
+}
+
+std::optional<std::uint32_t> hostNameAddress()
+{
+    const LibraryUse library;
+    if (!library.started)
+        return std::nullopt;
+    char name[256] = {};
+    if (::gethostname(name, sizeof name - 1) != 0)
+        return std::nullopt;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(name, nullptr, &hints, &found) != 0 || !found)
+        return std::nullopt;
+    std::optional<std::uint32_t> address;
+    for (const addrinfo* entry = found; entry && !address; entry = entry->ai_next) {
+        if (entry->ai_family == AF_INET && entry->ai_addr)
+            address = ntohl(reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr);
+    }
+    ::freeaddrinfo(found);
+    return address;
+}
+
+std::optional<std::uint32_t> firstInterfaceAddress()
+{
+    const LibraryUse library;
+    if (!library.started)
+        return std::nullopt;
+    const ULONG flags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER;
+    // The list's size is known only after a call; it may grow in between.
+    ULONG size = 16 * 1024;
+    std::vector<unsigned char> area;
+    ULONG result = ERROR_BUFFER_OVERFLOW;
+    for (int attempt = 0; attempt < 3 && result == ERROR_BUFFER_OVERFLOW; ++attempt) {
+        area.resize(size);
+        result = ::GetAdaptersAddresses(
+            AF_INET, flags, nullptr, reinterpret_cast<IP_ADAPTER_ADDRESSES*>(area.data()), &size);
+    }
+    if (result != NO_ERROR)
+        return std::nullopt;
+    for (auto* adapter = reinterpret_cast<const IP_ADAPTER_ADDRESSES*>(area.data()); adapter;
+         adapter = adapter->Next) {
+        if (adapter->OperStatus != IfOperStatusUp || adapter->IfType == IF_TYPE_SOFTWARE_LOOPBACK)
+            continue;
+        for (auto* unicast = adapter->FirstUnicastAddress; unicast; unicast = unicast->Next) {
+            const sockaddr* found = unicast->Address.lpSockaddr;
+            if (found && found->sa_family == AF_INET)
+                return ntohl(reinterpret_cast<const sockaddr_in*>(found)->sin_addr.s_addr);
+        }
+    }
+    return std::nullopt;
+}
+
+bool isLoopback(std::uint32_t address)
+{
+    return (address >> 24) == 127;
+}
+
+Handle createSocket(bool datagram)
+{
+    // Not inherited by child processes, as SOCK_CLOEXEC on POSIX; overlapped,
+    // as socket() makes them.
+    const SOCKET created = ::WSASocketW(AF_INET, datagram ? SOCK_DGRAM : SOCK_STREAM, 0, nullptr, 0,
+                                        WSA_FLAG_OVERLAPPED | WSA_FLAG_NO_HANDLE_INHERIT);
+    return created == INVALID_SOCKET ? kNoSocket : static_cast<Handle>(created);
+}
+
+void setReceiveBufferSize(Handle socket, int bytes)
+{
+    ::setsockopt(sock(socket), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<const char*>(&bytes),
+                 sizeof bytes);
+}
+
+bool setNonBlocking(Handle socket)
+{
+    u_long on = 1;
+    return ::ioctlsocket(sock(socket), FIONBIO, &on) == 0;
+}
+
+bool bindTo(Handle socket, const Endpoint& endpoint)
+{
+    // Without it another program could bind the same port with SO_REUSEADDR
+    // and take the host's datagrams away from the panel.
+    const BOOL exclusive = TRUE;
+    if (::setsockopt(sock(socket), SOL_SOCKET, SO_EXCLUSIVEADDRUSE,
+                     reinterpret_cast<const char*>(&exclusive), sizeof exclusive) != 0)
+        return false;
+    const sockaddr_in address = toSockaddr(endpoint);
+    return ::bind(sock(socket), reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
+}
+
+bool connectTo(Handle socket, const Endpoint& endpoint)
+{
+    const sockaddr_in address = toSockaddr(endpoint);
+    return ::connect(sock(socket), reinterpret_cast<const sockaddr*>(&address), sizeof address) ==
+           0;
+}
+
+std::optional<Endpoint> localEndpoint(Handle socket)
+{
+    sockaddr_in address{};
+    int length = sizeof address;
+    if (::getsockname(sock(socket), reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        return std::nullopt;
+    return Endpoint{ntohl(address.sin_addr.s_addr), ntohs(address.sin_port)};
+}
+
+bool shutdownBoth(Handle socket)
+{
+    // A datagram socket that never connected reports WSAENOTCONN; there is
+    // nothing to shut down then.
+    return ::shutdown(sock(socket), SD_BOTH) == 0 || ::WSAGetLastError() == WSAENOTCONN;
+}
+
+bool closeSocket(Handle socket)
+{
+    return ::closesocket(sock(socket)) == 0;
+}
+
+void waitWritable(Handle socket, std::chrono::microseconds timeout)
+{
+    fd_set writable;
+    FD_ZERO(&writable);
+    FD_SET(sock(socket), &writable);
+    const auto seconds = std::chrono::floor<std::chrono::seconds>(timeout);
+    const timeval bound{static_cast<long>(seconds.count()),
+                        static_cast<long>((timeout - seconds).count())};
+    ::select(0, nullptr, &writable, nullptr, &bound);
+}
+
+int sendBytes(Handle socket, const char* bytes, int count)
+{
+    const int sent = ::send(sock(socket), bytes, count, 0);
+    return sent == SOCKET_ERROR ? -1 : sent;
+}
+
+int receiveOnce(Handle socket, char* buffer, int capacity, bool /*datagram*/)
+{
+    // A datagram longer than capacity fails with WSAEMSGSIZE and is discarded
+    // whole. WSAECONNRESET on a datagram socket is the system passing on an
+    // ICMP refusal of an earlier send: there is no data behind it.
+    const int received = ::recv(sock(socket), buffer, capacity, 0);
+    return received == SOCKET_ERROR ? -1 : received;
+}
+
+std::optional<ReadWatch> startReadWatch(Handle socket)
+{
+    const WSAEVENT ready = ::WSACreateEvent();
+    if (ready == WSA_INVALID_EVENT)
+        return std::nullopt;
+    if (::WSAEventSelect(sock(socket), ready, FD_READ) != 0) {
+        ::WSACloseEvent(ready);
+        return std::nullopt;
+    }
+    return ReadWatch{socket, reinterpret_cast<WaitHandle>(ready)};
+}
+
+void endReadWatch(const ReadWatch& watch)
+{
+    ::WSAEventSelect(sock(watch.socket), nullptr, 0);
+    ::WSACloseEvent(event(watch.readyEvent));
+}
+
+WaitResult waitForAny(const ReadWatch& watch, WaitHandle closeEvent, WaitHandle sendEvent,
+                      std::chrono::milliseconds timeout)
+{
+    const WSAEVENT events[3] = {event(watch.readyEvent), event(closeEvent), event(sendEvent)};
+    WaitResult result;
+    const DWORD woken =
+        ::WSAWaitForMultipleEvents(3, events, FALSE, static_cast<DWORD>(timeout.count()), FALSE);
+    if (woken == WSA_WAIT_FAILED) {
+        result.failed = true;
+        return result;
+    }
+    // The wait names only the first signalled event: look at each, so that a
+    // socket that keeps delivering cannot hide a close request.
+    if (woken != WSA_WAIT_TIMEOUT) {
+        result.dataReady = isSignalled(events[0]);
+        result.closeRequested = isSignalled(events[1]);
+        result.sendRequested = isSignalled(events[2]);
+    }
+    // The socket signals again on the next datagram after the next receive.
+    ::WSAResetEvent(events[0]);
+    return result;
+}
+
+} // namespace pendra::socketapi

@@ -4,6 +4,8 @@ if(PENDRA_THREADED_TESTS_ONLY OR NOT (UNIX AND NOT APPLE))
     return()
 endif()
 
+install(TARGETS pendra pendra-hostsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+
 # One id names the desktop entry, the icon and the AppStream component.
 set(PENDRA_APP_ID com.orvane.Pendra)
 set(linux_dir ${PROJECT_SOURCE_DIR}/res/linux)

@@ -1,9 +1,12 @@
 #include "net/SocketApi.h"
 
-#include <iphlpapi.h>
 #include <vector>
+// iphlpapi.h declares the adapter records only after winsock2.h.
+// clang-format off
 #include <winsock2.h>
 #include <ws2tcpip.h>
+#include <iphlpapi.h>
+// clang-format on
 
 namespace pendra::socketapi {
 
@@ -226,8 +229,8 @@ void waitWritable(Handle socket, std::chrono::microseconds timeout)
     FD_ZERO(&writable);
     FD_SET(sock(socket), &writable);
     const auto seconds = std::chrono::floor<std::chrono::seconds>(timeout);
-    const timeval bound{static_cast<long>(seconds.count()),
-                        static_cast<long>((timeout - seconds).count())};
+    timeval bound{static_cast<long>(seconds.count()),
+                  static_cast<long>((timeout - seconds).count())};
     ::select(0, nullptr, &writable, nullptr, &bound);
 }
 

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
-#include <memory>
 
 namespace pendra {
 
@@ -18,15 +17,6 @@ const QString kLocalPortKey = QStringLiteral("Local_IP_Port");
 const QString kRemotePortKey = QStringLiteral("Remote_IP_Port");
 const QString kDisplayErrorsKey = QStringLiteral("DisplayErrors");
 
-std::unique_ptr<QSettings> openStore(const QString& location)
-{
-#ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(location, QSettings::NativeFormat);
-#else
-    return std::make_unique<QSettings>(location, QSettings::IniFormat);
-#endif
-}
-
 std::string readText(const QSettings& store, const QString& key, const char* fallback)
 {
     return store.value(key, QString::fromLatin1(fallback)).toString().toStdString();
@@ -35,6 +25,17 @@ std::string readText(const QSettings& store, const QString& key, const char* fal
 } // namespace
 
 ConnectionSettings::ConnectionSettings(QString name) : applicationName(std::move(name)) {}
+
+std::unique_ptr<QSettings> ConnectionSettings::openStore() const
+{
+    // The registry on Windows: QSettings writes texts as REG_SZ and the int
+    // DisplayErrors as REG_DWORD, the kinds earlier programs left there.
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(storeLocation(), QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(storeLocation(), QSettings::IniFormat);
+#endif
+}
 
 QString ConnectionSettings::storeLocation() const
 {
@@ -51,7 +52,7 @@ QString ConnectionSettings::storeLocation() const
 
 void ConnectionSettings::loadSettings(int& displayErrors)
 {
-    const auto store = openStore(storeLocation());
+    const auto store = openStore();
     localAddress = readText(*store, kLocalAddressKey, "");
     remoteAddress = readText(*store, kRemoteAddressKey, "");
     localPort = readText(*store, kLocalPortKey, kDefaultLocalPort);
@@ -63,7 +64,7 @@ void ConnectionSettings::loadSettings(int& displayErrors)
 
 void ConnectionSettings::saveSettings(int displayErrors) const
 {
-    const auto store = openStore(storeLocation());
+    const auto store = openStore();
     store->setValue(kLocalAddressKey, QString::fromStdString(localAddress));
     store->setValue(kRemoteAddressKey, QString::fromStdString(remoteAddress));
     store->setValue(kLocalPortKey, QString::fromStdString(localPort));

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QSettings>
 #include <QString>
+#include <memory>
 #include <string>
 
 namespace pendra {
@@ -30,6 +32,8 @@ public:
 
     // The file or registry key the values live in.
     QString storeLocation() const;
+    // That store, in the format of this system.
+    std::unique_ptr<QSettings> openStore() const;
 
 private:
     QString applicationName;

@@ -47,8 +47,8 @@ std::string timestamp()
     const auto millis =
         std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() %
         1000;
-    std::tm local{};
-    localtime_r(&seconds, &local);
+    // Only the main thread logs, so localtime's shared result is safe here.
+    const std::tm local = *std::localtime(&seconds);
     std::ostringstream text;
     text << std::put_time(&local, "%H:%M:%S") << '.' << std::setw(3) << std::setfill('0') << millis;
     return text.str();
@@ -221,7 +221,7 @@ int main(int argc, char** argv)
     if (link.open() != 0)
         fail("cannot use " + hostAddress + ":" + std::to_string(hostPort) + " towards " +
              panelAddress + ":" + std::to_string(panelPort) + ": " +
-             std::strerror(link.openErrorCode()) + " (" + link.lastError() + ")");
+             socketapi::errorMessage(link.openErrorCode()) + " (" + link.lastError() + ")");
 
     std::signal(SIGINT, requestStop);
     std::signal(SIGTERM, requestStop);

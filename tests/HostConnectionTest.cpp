@@ -2,12 +2,10 @@
 
 #include "panel/MessageWorker.h"
 #include "panel/PanelProtocol.h"
+#include "tests/ScratchSettings.h"
+#include "tests/TestSystem.h"
 #include "tests/UdpPeer.h"
 
-#include <QFile>
-#include <QSettings>
-#include <QTemporaryDir>
-#include <cerrno>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <vector>
@@ -48,8 +46,7 @@ class HostConnectionTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(configHome.isValid());
-        qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
+        ASSERT_TRUE(scratch.isValid());
         settings.localAddress = "127.0.0.1";
         settings.localPort = std::to_string(closedUdpPort());
         settings.remoteAddress = "127.0.0.1";
@@ -62,9 +59,9 @@ protected:
 
     std::optional<std::string> nextDatagram() { return host.receive(10s); }
 
-    QTemporaryDir configHome;
+    ScratchSettings scratch;
     UdpPeer host;
-    ConnectionSettings settings{"pendra-test"};
+    ConnectionSettings settings{scratch.name()};
     HostConnection connection{settings};
     RecordingView view;
 };
@@ -75,11 +72,11 @@ TEST_F(HostConnectionTest, ConnectingGreetsTheHostAndStoresTheSettings)
 {
     ASSERT_TRUE(connection.connectAndGreet(1));
     EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
-    QSettings stored(settings.storeLocation(), QSettings::IniFormat);
-    EXPECT_EQ(stored.value("Local_IP_Address").toString(), "127.0.0.1");
-    EXPECT_EQ(stored.value("Local_IP_Port").toString().toStdString(), settings.localPort);
-    EXPECT_EQ(stored.value("Remote_IP_Port").toString().toStdString(), settings.remotePort);
-    EXPECT_EQ(stored.value("DisplayErrors").toInt(), 1);
+    const auto stored = settings.openStore();
+    EXPECT_EQ(stored->value("Local_IP_Address").toString(), "127.0.0.1");
+    EXPECT_EQ(stored->value("Local_IP_Port").toString().toStdString(), settings.localPort);
+    EXPECT_EQ(stored->value("Remote_IP_Port").toString().toStdString(), settings.remotePort);
+    EXPECT_EQ(stored->value("DisplayErrors").toInt(), 1);
 }
 
 TEST_F(HostConnectionTest, NothingOpensOrSendsBeforeThePanelIsReady)
@@ -108,20 +105,22 @@ TEST_F(HostConnectionTest, ButtonsAndKeysSendTheirCommandsOnlyWithALink)
 
 TEST_F(HostConnectionTest, FailedBindReportsTheCodeOfTheBindAndLeavesNoLink)
 {
-    settings.localAddress = "192.0.2.1";
+    const UdpPeer holder;
+    settings.localPort = std::to_string(holder.port());
     EXPECT_FALSE(connection.connectAndGreet(0));
     EXPECT_EQ(connection.failureMessage(),
-              "SOURCE_OPEN_SOCKET_ERROR-" + std::to_string(EADDRNOTAVAIL));
+              "SOURCE_OPEN_SOCKET_ERROR-" + std::to_string(addressInUseCode()));
     EXPECT_FALSE(connection.hasLink());
     EXPECT_FALSE(connection.sendButtonCommand(0));
-    EXPECT_FALSE(QFile::exists(settings.storeLocation())) << "a failed connection stores nothing";
+    EXPECT_TRUE(settings.openStore()->allKeys().isEmpty()) << "a failed connection stores nothing";
 }
 
 TEST_F(HostConnectionTest, PortTextsAreReadLikeNumbersAndOutOfRangeFails)
 {
     settings.remotePort = "70000";
     EXPECT_FALSE(connection.openLink());
-    EXPECT_EQ(connection.failureMessage(), "SOURCE_OPEN_SOCKET_ERROR-" + std::to_string(EINVAL));
+    EXPECT_EQ(connection.failureMessage(),
+              "SOURCE_OPEN_SOCKET_ERROR-" + std::to_string(invalidArgumentCode()));
     settings.remotePort = "99999999999999999999";
     EXPECT_FALSE(connection.openLink());
     settings.remotePort = "-1";

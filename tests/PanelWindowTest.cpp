@@ -2,6 +2,8 @@
 
 #include "panel/ConnectionSettings.h"
 #include "panel/HostConnection.h"
+#include "tests/ScratchSettings.h"
+#include "tests/TestSystem.h"
 #include "tests/UdpPeer.h"
 #include "tests/UiTestSupport.h"
 #include "ui/AboutDialog.h"
@@ -10,16 +12,13 @@
 
 #include <QAction>
 #include <QCheckBox>
-#include <QFontInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
-#include <cerrno>
 #include <gtest/gtest.h>
 
 using namespace pendra;
@@ -40,8 +39,7 @@ class PanelWindowTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(configHome.isValid());
-        qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
+        ASSERT_TRUE(scratch.isValid());
         panelPort = closedUdpPort();
         store("Local_IP_Address", "127.0.0.1");
         store("Local_IP_Port", QString::number(panelPort));
@@ -51,8 +49,7 @@ protected:
 
     void store(const QString& key, const QVariant& value)
     {
-        QSettings file(settings.storeLocation(), QSettings::IniFormat);
-        file.setValue(key, value);
+        settings.openStore()->setValue(key, value);
     }
 
     // Opens the panel as the program does, and waits for its greeting.
@@ -83,10 +80,10 @@ protected:
         return QTest::qWaitFor([&] { return label(name)->text() == text; }, 10000);
     }
 
-    QTemporaryDir configHome;
+    ScratchSettings scratch;
     UdpPeer host;
     int panelPort = 0;
-    ConnectionSettings settings{executableBaseName()};
+    ConnectionSettings settings{scratch.name()};
     HostConnection connection{settings};
     std::unique_ptr<PanelWindow> window;
 };
@@ -120,7 +117,8 @@ TEST_F(PanelWindowTest, ShowsTheTemplatesControlsInPlace)
     for (const char* name : kErrorReadouts)
         EXPECT_FALSE(label(name)->isVisible()) << "error readouts start hidden";
 
-    const QFontInfo readoutFont(label("xValue")->font());
+    // The font asked for; ReadoutLabelTest checks what the system makes of it.
+    const QFont readoutFont = label("xValue")->font();
     EXPECT_TRUE(readoutFont.bold());
     EXPECT_EQ(readoutFont.pixelSize(), label("xValue")->logicalDpiY() * 220 / 720);
     EXPECT_EQ(label("xName")->textColor(), QColor(0, 255, 0));
@@ -283,9 +281,9 @@ TEST_F(PanelWindowTest, SetupOkReconnectsWithTheTypedValuesAndShowsErrors)
     EXPECT_EQ(otherHost.receive(10s), "QVL_PENDRA_8:3");
     EXPECT_TRUE(label("exValue")->isVisible());
     EXPECT_EQ(window->displayErrors(), 1);
-    QSettings stored(settings.storeLocation(), QSettings::IniFormat);
-    EXPECT_EQ(stored.value("Remote_IP_Port").toInt(), otherHost.port());
-    EXPECT_EQ(stored.value("DisplayErrors").toInt(), 1);
+    const auto stored = settings.openStore();
+    EXPECT_EQ(stored->value("Remote_IP_Port").toInt(), otherHost.port());
+    EXPECT_EQ(stored->value("DisplayErrors").toInt(), 1);
     button("continueExecutionButton")->click();
     EXPECT_EQ(otherHost.receive(10s), "QVL_PENDRA_5");
 }
@@ -317,11 +315,12 @@ TEST_F(PanelWindowTest, SetupCancelChangesNothing)
 
 TEST_F(PanelWindowTest, FailedConnectionShowsTheCodeAndTheButtonsStaySilent)
 {
-    store("Local_IP_Address", "192.0.2.1");
+    const UdpPeer holder;
+    store("Local_IP_Port", QString::number(holder.port()));
     const auto seen = dismissNextMessageBox();
     openPanel(false);
     ASSERT_TRUE(seen->has_value()) << "the box comes before the window";
-    EXPECT_EQ((*seen)->text, QString("SOURCE_OPEN_SOCKET_ERROR-%1").arg(EADDRNOTAVAIL));
+    EXPECT_EQ((*seen)->text, QString("SOURCE_OPEN_SOCKET_ERROR-%1").arg(addressInUseCode()));
     EXPECT_EQ((*seen)->caption, executableBaseName());
     EXPECT_EQ((*seen)->icon, QMessageBox::Warning);
     EXPECT_EQ((*seen)->buttons, QMessageBox::Ok);
@@ -334,31 +333,33 @@ TEST_F(PanelWindowTest, FailedConnectionShowsTheCodeAndTheButtonsStaySilent)
 TEST_F(PanelWindowTest, SetupThatFailsKeepsTheTypedValuesButStoresNothing)
 {
     openPanel();
+    const UdpPeer holder;
+    const QString takenPort = QString::number(holder.port());
     const auto seen = dismissNextMessageBox();
-    whenModalAppears<SetupDialog>([](SetupDialog* dialog) {
-        dialog->findChild<QLineEdit*>("localAddressEdit")->setText("192.0.2.1");
+    whenModalAppears<SetupDialog>([&](SetupDialog* dialog) {
+        dialog->findChild<QLineEdit*>("localPortEdit")->setText(takenPort);
         dialog->findChild<QPushButton*>("okButton")->click();
     });
     window->runSetup();
     ASSERT_TRUE(seen->has_value());
-    EXPECT_EQ(settings.localAddress, "192.0.2.1");
-    QSettings stored(settings.storeLocation(), QSettings::IniFormat);
-    EXPECT_EQ(stored.value("Local_IP_Address").toString(), "127.0.0.1");
+    EXPECT_EQ(settings.localPort, takenPort.toStdString());
+    const auto stored = settings.openStore();
+    EXPECT_EQ(stored->value("Local_IP_Port").toInt(), panelPort);
     button("doneButton")->click();
     expectSilence();
 }
 
 TEST_F(PanelWindowTest, FirstConnectionStoresAllFiveValues)
 {
-    QFile::remove(settings.storeLocation());
+    settings.openStore()->clear();
     store("Remote_IP_Address", "127.0.0.1");
     store("Remote_IP_Port", QString::number(host.port()));
     store("Local_IP_Address", "127.0.0.1");
     store("Local_IP_Port", QString::number(panelPort));
     openPanel();
-    QSettings stored(settings.storeLocation(), QSettings::IniFormat);
-    EXPECT_EQ(stored.allKeys().size(), 5);
-    EXPECT_EQ(stored.value("DisplayErrors").toInt(), 0);
+    const auto stored = settings.openStore();
+    EXPECT_EQ(stored->allKeys().size(), 5);
+    EXPECT_EQ(stored->value("DisplayErrors").toInt(), 0);
 }
 
 TEST_F(PanelWindowTest, StoredDisplayErrorsShowsTheErrorReadoutsFromTheStart)
@@ -466,6 +467,8 @@ TEST_F(ScaledPanelTest, PicturesAreDrawnAtTheScreensPixelRatio)
 
 TEST_F(ScaledPanelTest, NoCaptionIsCut)
 {
+    if (runsUnderWine())
+        GTEST_SKIP() << "the offscreen platform under wine measures text with placeholder glyphs";
     openPanel();
     window->showErrorReadouts(true);
     SetupDialog setup;

@@ -1,17 +1,15 @@
 #include "net/SocketLink.h"
 
+#include "tests/TcpServer.h"
+#include "tests/TestSystem.h"
 #include "tests/UdpPeer.h"
 
-#include <arpa/inet.h>
 #include <atomic>
-#include <cerrno>
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 #include <memory>
-#include <netinet/in.h>
-#include <sys/socket.h>
 #include <thread>
-#include <unistd.h>
+#include <vector>
 
 using namespace pendra;
 using namespace pendra::test;
@@ -46,20 +44,6 @@ void write(SocketLink& link, const std::string& text)
 std::string failure(const std::string& message, int code)
 {
     return message + "SOURCE_OPEN_SOCKET_ERROR-" + std::to_string(code);
-}
-
-// A stream socket bound to a free port on 127.0.0.1; its port through port.
-int boundTcpSocket(int& port)
-{
-    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    EXPECT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    socklen_t length = sizeof address;
-    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
-    port = ntohs(address.sin_port);
-    return fd;
 }
 
 std::string datagramOfSize(std::size_t size)
@@ -151,17 +135,24 @@ TEST(SocketLink, TwoWritersNeverLoseOrMergeADatagram)
     };
     std::thread first(writer, 'A');
     std::thread second(writer, 'B');
+    // Taken while the writers write: the peer's buffer need not hold them all.
+    std::vector<std::string> received;
+    while (received.size() < 2 * kEach) {
+        auto datagram = host.receive();
+        if (!datagram)
+            break;
+        received.push_back(std::move(*datagram));
+    }
     first.join();
     second.join();
 
+    ASSERT_EQ(received.size(), 2u * kEach);
     int nextA = 0;
     int nextB = 0;
-    for (int received = 0; received < 2 * kEach; ++received) {
-        const auto datagram = host.receive();
-        ASSERT_TRUE(datagram) << "after " << received << " datagrams";
-        int& expected = (*datagram)[0] == 'A' ? nextA : nextB;
+    for (const std::string& datagram : received) {
+        int& expected = datagram[0] == 'A' ? nextA : nextB;
         // Each writer's texts arrive whole and in the order it wrote them.
-        EXPECT_EQ(*datagram, datagram->substr(0, 1) + "-" + std::to_string(expected));
+        EXPECT_EQ(datagram, datagram.substr(0, 1) + "-" + std::to_string(expected));
         ++expected;
     }
     EXPECT_EQ(nextA, kEach);
@@ -299,14 +290,17 @@ TEST(SocketLink, CloseEndsTheLinkWhileTheHostFloodsIt)
 
 TEST(SocketLinkOpenFailure, BindToAnAddressOfAnotherMachine)
 {
+    if (runsUnderWine())
+        GTEST_SKIP() << "wine binds addresses that are not this machine's";
     // 192.0.2.1 is reserved for documentation: never one of this machine's.
     SocketLink link("127.0.0.1", 7712);
     link.setLocalEndpoint("192.0.2.1", 1, 0);
     EXPECT_EQ(link.open(), SocketLink::kFailureCode);
     EXPECT_FALSE(link.isOpen());
     EXPECT_EQ(link.status(), "Init: Couldn't bind to 192.0.2.1 ! ");
-    EXPECT_EQ(link.lastError(), failure("Init: Couldn't bind to 192.0.2.1 ! ", EADDRNOTAVAIL));
-    EXPECT_EQ(link.openErrorCode(), EADDRNOTAVAIL);
+    EXPECT_EQ(link.lastError(),
+              failure("Init: Couldn't bind to 192.0.2.1 ! ", addressNotAvailableCode()));
+    EXPECT_EQ(link.openErrorCode(), addressNotAvailableCode());
     EXPECT_EQ(link.close(), 1);
 }
 
@@ -316,7 +310,7 @@ TEST(SocketLinkOpenFailure, BindToAPortInUse)
     SocketLink link("127.0.0.1", 7712);
     link.setLocalEndpoint("127.0.0.1", 1, holder.port());
     EXPECT_EQ(link.open(), SocketLink::kFailureCode);
-    EXPECT_EQ(link.lastError(), failure("Init: Couldn't bind to 127.0.0.1 ! ", EADDRINUSE));
+    EXPECT_EQ(link.lastError(), failure("Init: Couldn't bind to 127.0.0.1 ! ", addressInUseCode()));
     EXPECT_FALSE(link.isOpen());
 }
 
@@ -325,14 +319,16 @@ TEST(SocketLinkOpenFailure, PortsOutsideTheRangeAreRefusedNotWrapped)
     SocketLink local("127.0.0.1", 7712);
     local.setLocalEndpoint("127.0.0.1", 1, 70000);
     EXPECT_EQ(local.open(), SocketLink::kFailureCode);
-    EXPECT_EQ(local.lastError(), failure("Init: Couldn't bind to 127.0.0.1 ! ", EINVAL));
+    EXPECT_EQ(local.lastError(),
+              failure("Init: Couldn't bind to 127.0.0.1 ! ", invalidArgumentCode()));
     EXPECT_FALSE(local.isOpen());
 
     SocketLink remote("127.0.0.1", -1);
     remote.setLocalEndpoint("127.0.0.1", 1, 0);
     EXPECT_EQ(remote.open(), SocketLink::kFailureCode);
-    EXPECT_EQ(remote.lastError(), failure("Init: Couldn't connect to 127.0.0.1 ! ", EINVAL));
-    EXPECT_EQ(remote.openErrorCode(), EINVAL);
+    EXPECT_EQ(remote.lastError(),
+              failure("Init: Couldn't connect to 127.0.0.1 ! ", invalidArgumentCode()));
+    EXPECT_EQ(remote.openErrorCode(), invalidArgumentCode());
     EXPECT_FALSE(remote.isOpen());
 }
 
@@ -348,39 +344,31 @@ TEST(SocketLinkOpenFailure, AddressesMustBeDottedAndAreNeverLookedUp)
     SocketLink link("127.0.0.1", 7712);
     link.setLocalEndpoint("localhost", 1, 0);
     EXPECT_EQ(link.open(), SocketLink::kFailureCode);
-    EXPECT_EQ(link.lastError(), failure("Init: Couldn't bind to localhost ! ", EINVAL));
+    EXPECT_EQ(link.lastError(),
+              failure("Init: Couldn't bind to localhost ! ", invalidArgumentCode()));
 }
 
 TEST(SocketLinkOpenFailure, StreamModeWithNoServerFailsAtConnect)
 {
     // A stream socket bound but not listening refuses connections.
-    int port = 0;
-    const int fd = boundTcpSocket(port);
-    SocketLink link("127.0.0.1", port);
+    const TcpServer server(false);
+    SocketLink link("127.0.0.1", server.port());
     link.setLocalEndpoint("192.0.2.1", 0, 5);
     EXPECT_EQ(link.open(), SocketLink::kFailureCode);
-    EXPECT_EQ(link.lastError(), failure("Init: Couldn't connect to 127.0.0.1 ! ", ECONNREFUSED));
+    EXPECT_EQ(link.lastError(),
+              failure("Init: Couldn't connect to 127.0.0.1 ! ", connectionRefusedCode()));
     EXPECT_FALSE(link.isOpen());
-    ::close(fd);
 }
 
 TEST(SocketLink, StreamModeSendsAndReceivesOverAConnection)
 {
-    int port = 0;
-    const int listener = boundTcpSocket(port);
-    ASSERT_EQ(::listen(listener, 1), 0);
-
-    SocketLink link("127.0.0.1", port);
+    TcpServer server(true);
+    SocketLink link("127.0.0.1", server.port());
     ASSERT_EQ(link.open(), 0) << link.lastError();
-    const int server = ::accept(listener, nullptr, nullptr);
-    ASSERT_GE(server, 0);
+    ASSERT_TRUE(server.accept());
     write(link, "QVL_PENDRA_2");
-    char buffer[64] = {};
-    EXPECT_EQ(::recv(server, buffer, sizeof buffer, 0), 12);
-    EXPECT_EQ(std::string(buffer, 12), "QVL_PENDRA_2");
-    ASSERT_EQ(::send(server, "Version:2", 9, 0), 9);
+    EXPECT_EQ(server.receive(), "QVL_PENDRA_2");
+    ASSERT_TRUE(server.send("Version:2"));
     EXPECT_EQ(nextMessage(link), "Version:2");
     link.close();
-    ::close(server);
-    ::close(listener);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -9,7 +10,8 @@
 namespace pendra::test {
 
 // A real UDP socket on 127.0.0.1 with a free port, standing in for the far end
-// of a link.
+// of a link. UdpPeerPosix.cpp and UdpPeerWin32.cpp make it with each system's
+// own calls, not with the code under test.
 class UdpPeer
 {
 public:
@@ -29,7 +31,8 @@ public:
     int drain(std::chrono::milliseconds quiet);
 
 private:
-    int fd = -1;
+    // A file descriptor or a SOCKET.
+    std::intptr_t handle = -1;
     int boundPort = 0;
 };
 

@@ -1,19 +1,29 @@
 #!/usr/bin/env bash
 # The real panel program against the host simulator on 127.0.0.1, in a
 # virtual X display: F1 to F5 pressed as a person would, then Esc.
-#   panel-end-to-end.sh PENDRA HOSTSIM FREE_UDP_PORTS
+#   panel-end-to-end.sh PENDRA HOSTSIM FREE_UDP_PORTS [WINE_RUNNER]
+# With WINE_RUNNER, PENDRA is pendra.exe run through it under wine (with the
+# qwindows platform and its settings in wine's registry); the simulator and
+# the port finder stay Linux programs.
 set -euo pipefail
 
 pendra=$1
 hostsim=$2
 free_ports=$3
+wine_runner=${4:-}
 
 if [[ -z "${INSIDE_XVFB:-}" ]]; then
     INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 fi
 
 work=$(mktemp -d)
-trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+cleanup() {
+    kill $(jobs -p) 2>/dev/null || true
+    # Wine's helper processes of this prefix end with its server.
+    [[ -z "$wine_runner" ]] || WINEPREFIX="$work/wine" wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*"
@@ -25,15 +35,33 @@ fail() {
 ports=($("$free_ports" 2))
 host_port=${ports[0]}
 panel_port=${ports[1]}
-export XDG_CONFIG_HOME="$work/config"
-mkdir -p "$XDG_CONFIG_HOME/Orvane/Metrova"
-cat > "$XDG_CONFIG_HOME/Orvane/Metrova/$(basename "$pendra").conf" <<CONF
+if [[ -n "$wine_runner" ]]; then
+    [[ -f "$pendra" ]] || fail "no $pendra (tools/build-windows.sh lays it out)"
+    # A prefix of its own, copied from the build's, so nothing else sees
+    # this run's settings and its server can be ended afterwards.
+    "$wine_runner" cmd /c exit >/dev/null 2>&1 || fail "wine does not start"
+    cp -a "${PENDRA_WINEPREFIX:-$(dirname "$wine_runner")/wine}" "$work/wine"
+    export PENDRA_WINEPREFIX="$work/wine"
+    key='HKCU\Software\Orvane\Metrova\'"$(basename "$pendra" .exe)"
+    add_value() { "$wine_runner" reg add "$key" /v "$1" /t "$2" /d "$3" /f >/dev/null 2>&1; }
+    add_value Local_IP_Address REG_SZ 127.0.0.1
+    add_value Local_IP_Port REG_SZ "$panel_port"
+    add_value Remote_IP_Address REG_SZ 127.0.0.1
+    add_value Remote_IP_Port REG_SZ "$host_port"
+    add_value DisplayErrors REG_DWORD 1
+    run_panel() { "$wine_runner" "$pendra"; }
+else
+    export XDG_CONFIG_HOME="$work/config"
+    mkdir -p "$XDG_CONFIG_HOME/Orvane/Metrova"
+    cat > "$XDG_CONFIG_HOME/Orvane/Metrova/$(basename "$pendra").conf" <<CONF
 [General]
 Local_IP_Address=127.0.0.1
 Local_IP_Port=$panel_port
 Remote_IP_Address=127.0.0.1
 Remote_IP_Port=$host_port
 CONF
+    run_panel() { "$pendra"; }
+fi
 
 "$hostsim" --host-port "$host_port" --panel-port "$panel_port" --version 2 --duration 120 \
     > "$work/hostsim.log" 2>&1 &
@@ -46,7 +74,7 @@ done
 
 # The real display, not the offscreen platform the widget tests use.
 unset QT_QPA_PLATFORM
-"$pendra" > "$work/pendra.log" 2>&1 &
+run_panel > "$work/pendra.log" 2>&1 &
 pendra_pid=$!
 window=$(timeout 60 xdotool search --sync --name '^Orvane VovIri$' | head -n 1) ||
     fail "the panel window did not appear"
@@ -65,6 +93,13 @@ done
 sleep 1.5
 xdotool key Escape
 
+# Esc stops the panel's worker at once, so nothing is answered after it. The
+# simulator stops soon after, not when the process ends: a program under wine
+# takes seconds longer to go, and the stream would count as unanswered.
+sleep 0.3
+kill -INT "$hostsim_pid"
+wait "$hostsim_pid" || fail "the simulator failed"
+
 status=0
 for _ in $(seq 200); do
     kill -0 "$pendra_pid" 2>/dev/null || break
@@ -73,9 +108,6 @@ done
 kill -0 "$pendra_pid" 2>/dev/null && fail "Esc did not close the panel"
 wait "$pendra_pid" || status=$?
 [[ $status -eq 0 ]] || fail "the panel exited with status $status: $(cat "$work/pendra.log")"
-
-kill -INT "$hostsim_pid"
-wait "$hostsim_pid" || fail "the simulator failed"
 log="$work/hostsim.log"
 
 grep -q '^summary: greetings [0-9]* (panel version 3)$' "$log" || fail "no greeting with version 3"

@@ -1,0 +1,18 @@
+#pragma once
+
+namespace pendra::test {
+
+// What the tests need to know of the system they run on. The error codes are
+// the system's own numbers for the failures the tests provoke, from its own
+// headers: errno values on POSIX, WSAGetLastError values on Windows.
+// TestSystemPosix.cpp and TestSystemWin32.cpp hold them.
+int addressNotAvailableCode();
+int addressInUseCode();
+int connectionRefusedCode();
+int invalidArgumentCode();
+
+// Wine lets a socket bind an address that is none of this machine's, where
+// Windows and Linux refuse; tests of that refusal cannot run under it.
+bool runsUnderWine();
+
+} // namespace pendra::test

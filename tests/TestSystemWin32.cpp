@@ -1,0 +1,35 @@
+#include "tests/TestSystem.h"
+
+#include <windows.h>
+#include <winsock2.h>
+
+namespace pendra::test {
+
+int addressNotAvailableCode()
+{
+    return WSAEADDRNOTAVAIL;
+}
+
+int addressInUseCode()
+{
+    return WSAEADDRINUSE;
+}
+
+int connectionRefusedCode()
+{
+    return WSAECONNREFUSED;
+}
+
+int invalidArgumentCode()
+{
+    return WSAEINVAL;
+}
+
+bool runsUnderWine()
+{
+    // Wine's ntdll has an export of its own that Windows' has not.
+    const HMODULE ntdll = ::GetModuleHandleW(L"ntdll.dll");
+    return ntdll && ::GetProcAddress(ntdll, "wine_get_version");
+}
+
+} // namespace pendra::test

@@ -3,8 +3,9 @@
 # virtual X display: F1 to F5 pressed as a person would, then Esc.
 #   panel-end-to-end.sh PENDRA HOSTSIM FREE_UDP_PORTS [WINE_RUNNER]
 # With WINE_RUNNER, PENDRA is pendra.exe run through it under wine (with the
-# qwindows platform and its settings in wine's registry); the simulator and
-# the port finder stay Linux programs.
+# qwindows platform and its settings in wine's registry), and the About item
+# of its system menu is chosen too; the simulator and the port finder stay
+# Linux programs.
 set -euo pipefail
 
 pendra=$1
@@ -91,6 +92,27 @@ for key in F1 F2 F3 F4 F5; do
     sleep 0.4
 done
 sleep 1.5
+
+if [[ -n "$wine_runner" ]]; then
+    # The About item at the end of the window's system menu (Alt+Space;
+    # Up wraps round to the last item), as an operator would choose it.
+    xdotool key alt+space
+    sleep 0.5
+    xdotool key Up
+    sleep 0.3
+    xdotool key Return
+    about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Pendra$' | head -n 1) ||
+        fail "the system menu's About item showed no About box"
+    xdotool windowfocus --sync "$about"
+    xdotool key Escape
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name '^About Pendra$' >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    xdotool search --onlyvisible --name '^About Pendra$' >/dev/null 2>&1 &&
+        fail "Esc did not close the About box"
+    xdotool windowfocus --sync "$window"
+fi
 xdotool key Escape
 
 # Esc stops the panel's worker at once, so nothing is answered after it. The

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once plainly, once
-# under AddressSanitizer with UndefinedBehaviorSanitizer, and the threaded
-# tests once more under ThreadSanitizer.
+# under AddressSanitizer with UndefinedBehaviorSanitizer, the threaded tests
+# once more under ThreadSanitizer, and the Windows build under wine when a
+# Qt for Windows is there ($PENDRA_QT_WINDOWS or ../shared/qt6-windows).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -22,9 +23,15 @@ total_passed=0
 run_suite() {
     local name=$1 dir=$2 label=$3
     shift 3
+    local started=$SECONDS
     echo "=== $name: configure and build in $dir"
     cmake -S . -B "$dir" -G Ninja -DPENDRA_WERROR="$werror" "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
+    run_tests "$name" "$dir" "$label" "$started"
+}
+
+run_tests() {
+    local name=$1 dir=$2 label=$3 started=$4
     echo "=== $name: test"
     local log="$dir/ctest.log"
     local args=(--test-dir "$dir" -j "$jobs" --output-on-failure --timeout 300)
@@ -34,7 +41,7 @@ run_suite() {
         line=$(grep -E 'tests passed' "$log" | tail -n 1)
         count=$(sed -n 's/.* out of \([0-9]*\).*/\1/p' <<<"$line")
         total_passed=$((total_passed + count))
-        summary+=("$name: $line")
+        summary+=("$name: $line ($((SECONDS - started)) s)")
     else
         summary+=("$name: FAILED")
         echo "=== $name failed"
@@ -47,6 +54,29 @@ run_suite "plain" build "" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 run_suite "address+undefined" build-asan "" -DCMAKE_BUILD_TYPE=Debug -DPENDRA_SANITIZE=address+undefined
 run_suite "thread" build-tsan threaded -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPENDRA_SANITIZE=thread \
     -DPENDRA_THREADED_TESTS_ONLY=ON
+
+# Windows: cross-built, its tests and the end-to-end test (against the plain
+# build's simulator) under wine.
+qt_windows=${PENDRA_QT_WINDOWS:-../shared/qt6-windows}
+if [[ -f "$qt_windows/mingw-w64-x86_64.cmake" ]]; then
+    started=$SECONDS
+    PENDRA_QT_WINDOWS="$qt_windows" PENDRA_LINUX_BUILD="$PWD/build" tools/build-windows.sh build-windows
+    # One wine server for the whole run: started anew by each test, its
+    # services stall the next test for a minute.
+    export WINEPREFIX="$PWD/build-windows/wine"
+    build-windows/wine-run.sh cmd /c exit >/dev/null 2>&1
+    wineserver -k 2>/dev/null || true
+    wineserver -p
+    trap 'wineserver -k 2>/dev/null || true' EXIT
+    build-windows/wine-run.sh cmd /c exit >/dev/null 2>&1
+    run_tests "windows" build-windows "" "$started"
+elif [[ -n "${CI:-}" ]]; then
+    echo "=== windows: no Qt for Windows at $qt_windows; CI does not skip Windows" >&2
+    exit 1
+else
+    echo "=== windows: skipped, no Qt for Windows at $qt_windows (set PENDRA_QT_WINDOWS)"
+    summary+=("windows: skipped, no Qt for Windows")
+fi
 
 echo "=== summary"
 printf '%s\n' "${summary[@]}"

@@ -22,6 +22,18 @@ packages=(
     appstream
     dpkg-dev
     file
+    # The Windows build: MinGW-w64 with posix threads (std::thread), its
+    # objdump, windres and strip; Qt's host tools (moc, uic, rcc) for the Qt
+    # for Windows; GoogleTest's sources to build for MinGW; wine and its
+    # fonts to run the results.
+    g++-mingw-w64-x86-64-posix
+    binutils-mingw-w64-x86-64
+    qt6-base-dev-tools
+    googletest
+    wine
+    wine64
+    libwine
+    fonts-wine
 )
 
 missing=()

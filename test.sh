@@ -61,14 +61,9 @@ qt_windows=${PENDRA_QT_WINDOWS:-../shared/qt6-windows}
 if [[ -f "$qt_windows/mingw-w64-x86_64.cmake" ]]; then
     started=$SECONDS
     PENDRA_QT_WINDOWS="$qt_windows" PENDRA_LINUX_BUILD="$PWD/build" tools/build-windows.sh build-windows
-    # One wine server for the whole run: started anew by each test, its
-    # services stall the next test for a minute.
-    export WINEPREFIX="$PWD/build-windows/wine"
-    build-windows/wine-run.sh cmd /c exit >/dev/null 2>&1
-    wineserver -k 2>/dev/null || true
-    wineserver -p
-    trap 'wineserver -k 2>/dev/null || true' EXIT
-    build-windows/wine-run.sh cmd /c exit >/dev/null 2>&1
+    # build-windows/wine-run.sh keeps one wine server up across the tests;
+    # it ends with the run.
+    trap 'WINEPREFIX="$PWD/build-windows/wine" wineserver -k 2>/dev/null || true' EXIT
     run_tests "windows" build-windows "" "$started"
 elif [[ -n "${CI:-}" ]]; then
     echo "=== windows: no Qt for Windows at $qt_windows; CI does not skip Windows" >&2

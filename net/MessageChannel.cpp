@@ -104,8 +104,8 @@ void MessageChannel::deliverPiece(const char* bytes, int count)
         std::lock_guard lock(receiveLock);
         if (!deliveryCallback) {
             if (receiveQueue.size() >= kReceiveQueueLimit) {
+                receiveQueue.pop_front();
                 ++dropped;
-                return;
             }
             receiveQueue.emplace_back(bytes, static_cast<std::size_t>(count));
             return;
@@ -147,6 +147,35 @@ int MessageChannel::clearReceived()
     std::lock_guard lock(receiveLock);
     receiveQueue.clear();
     return 1;
+}
+
+std::size_t MessageChannel::waitingCount() const
+{
+    std::lock_guard lock(receiveLock);
+    return receiveQueue.size();
+}
+
+std::deque<std::string> MessageChannel::takeReceived()
+{
+    std::lock_guard lock(receiveLock);
+    return std::exchange(receiveQueue, {});
+}
+
+void MessageChannel::setArrivalNotifier(std::function<void()> notifier)
+{
+    std::lock_guard lock(receiveLock);
+    arrivalNotifier = std::move(notifier);
+}
+
+void MessageChannel::notifyArrival()
+{
+    std::function<void()> notifier;
+    {
+        std::lock_guard lock(receiveLock);
+        notifier = arrivalNotifier;
+    }
+    if (notifier)
+        notifier();
 }
 
 std::string MessageChannel::status() const

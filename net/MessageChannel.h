@@ -22,8 +22,8 @@ public:
     // The most one receive of the transport delivers, and so the most that
     // framing collects before it hands the bytes on.
     static constexpr int kPendingCapacity = 16000;
-    // A host that floods the panel must not exhaust its memory: messages that
-    // arrive while this many wait are dropped, as a full socket buffer would.
+    // A host that floods the panel must not exhaust its memory: when this
+    // many wait, the oldest goes, so that the newest position is always kept.
     static constexpr std::size_t kReceiveQueueLimit = 1000;
     // writeWide sends at most this many bytes.
     static constexpr int kWideLimit = 2048;
@@ -55,9 +55,16 @@ public:
     virtual bool isOpen() const;
 
     int clearReceived();
+    // How many messages wait to be read.
+    std::size_t waitingCount() const;
+    // Takes every waiting message at once, oldest first.
+    std::deque<std::string> takeReceived();
+    // Called on the transport's thread after it has queued new messages, once
+    // for each batch it received together. Runs with no lock held.
+    void setArrivalNotifier(std::function<void()> notifier);
     std::string status() const;
     bool hasStatus() const;
-    // Messages dropped because the receive queue was full.
+    // Messages dropped, oldest first, because the receive queue was full.
     std::uint64_t droppedMessages() const;
 
 protected:
@@ -67,6 +74,7 @@ protected:
     std::deque<std::string> takeSendQueue();
     void setStatus(const std::string& text);
     void setErrorText(const std::string& text);
+    void notifyArrival();
 
     std::mutex sendLock;
 
@@ -84,6 +92,7 @@ private:
     std::deque<std::string> receiveQueue;
     std::uint64_t dropped = 0;
     DeliveryCallback deliveryCallback;
+    std::function<void()> arrivalNotifier;
 
     std::deque<std::string> sendQueue;
 

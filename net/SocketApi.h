@@ -50,6 +50,8 @@ bool isLoopback(std::uint32_t address);
 
 Handle createSocket(bool datagram);
 void setReceiveBufferSize(Handle socket, int bytes);
+// What the system granted; 0 when it cannot be read.
+int receiveBufferSize(Handle socket);
 bool setNonBlocking(Handle socket);
 bool bindTo(Handle socket, const Endpoint& endpoint);
 bool connectTo(Handle socket, const Endpoint& endpoint);
@@ -59,8 +61,10 @@ bool closeSocket(Handle socket);
 
 // Waits at most the given time until the socket can take data.
 void waitWritable(Handle socket, std::chrono::microseconds timeout);
-// Returns the number of bytes sent, or -1.
+// Returns the number of bytes sent, or -1; lastError() then says why.
 int sendBytes(Handle socket, const char* bytes, int count);
+// Whether an error code says the socket's send buffer is full for now.
+bool isWouldBlock(int code);
 // One receive into at most capacity bytes. For a datagram socket a datagram
 // longer than capacity is discarded whole and gives -1; nothing to read, or
 // any error, gives -1 as well.
@@ -87,7 +91,10 @@ struct ReadWatch
 std::optional<ReadWatch> startReadWatch(Handle socket);
 void endReadWatch(const ReadWatch& watch);
 
-// Waits at most timeout for data to read or for either event.
+// A wait that ends only when something happens.
+inline constexpr std::chrono::milliseconds kWaitForever{-1};
+
+// Waits at most timeout (or for ever) for data to read or for either event.
 WaitResult waitForAny(const ReadWatch& watch, WaitHandle closeEvent, WaitHandle sendEvent,
                       std::chrono::milliseconds timeout);
 

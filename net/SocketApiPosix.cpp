@@ -125,6 +125,13 @@ void setReceiveBufferSize(Handle socket, int bytes)
     ::setsockopt(fd(socket), SOL_SOCKET, SO_RCVBUF, &bytes, sizeof bytes);
 }
 
+int receiveBufferSize(Handle socket)
+{
+    int bytes = 0;
+    socklen_t length = sizeof bytes;
+    return ::getsockopt(fd(socket), SOL_SOCKET, SO_RCVBUF, &bytes, &length) == 0 ? bytes : 0;
+}
+
 bool setNonBlocking(Handle socket)
 {
     const int flags = ::fcntl(fd(socket), F_GETFL);
@@ -189,6 +196,11 @@ int sendBytes(Handle socket, const char* bytes, int count)
     return sent < 0 ? -1 : static_cast<int>(sent);
 }
 
+bool isWouldBlock(int code)
+{
+    return code == EAGAIN || code == EWOULDBLOCK;
+}
+
 int receiveOnce(Handle socket, char* buffer, int capacity, bool datagram)
 {
     // MSG_TRUNC makes a datagram socket report the datagram's real length,
@@ -214,7 +226,8 @@ WaitResult waitForAny(const ReadWatch& watch, WaitHandle closeEvent, WaitHandle 
     pollfd entries[3] = {
         {fd(watch.socket), POLLIN, 0}, {fd(closeEvent), POLLIN, 0}, {fd(sendEvent), POLLIN, 0}};
     WaitResult result;
-    const int ready = ::poll(entries, 3, static_cast<int>(timeout.count()));
+    const int ready =
+        ::poll(entries, 3, timeout < timeout.zero() ? -1 : static_cast<int>(timeout.count()));
     if (ready < 0) {
         result.failed = errno != EINTR;
         return result;

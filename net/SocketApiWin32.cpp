@@ -177,6 +177,16 @@ void setReceiveBufferSize(Handle socket, int bytes)
                  sizeof bytes);
 }
 
+int receiveBufferSize(Handle socket)
+{
+    int bytes = 0;
+    int length = sizeof bytes;
+    return ::getsockopt(sock(socket), SOL_SOCKET, SO_RCVBUF, reinterpret_cast<char*>(&bytes),
+                        &length) == 0
+               ? bytes
+               : 0;
+}
+
 bool setNonBlocking(Handle socket)
 {
     u_long on = 1;
@@ -240,6 +250,11 @@ int sendBytes(Handle socket, const char* bytes, int count)
     return sent == SOCKET_ERROR ? -1 : sent;
 }
 
+bool isWouldBlock(int code)
+{
+    return code == WSAEWOULDBLOCK;
+}
+
 int receiveOnce(Handle socket, char* buffer, int capacity, bool /*datagram*/)
 {
     // A datagram longer than capacity fails with WSAEMSGSIZE and is discarded
@@ -272,8 +287,9 @@ WaitResult waitForAny(const ReadWatch& watch, WaitHandle closeEvent, WaitHandle 
 {
     const WSAEVENT events[3] = {event(watch.readyEvent), event(closeEvent), event(sendEvent)};
     WaitResult result;
-    const DWORD woken =
-        ::WSAWaitForMultipleEvents(3, events, FALSE, static_cast<DWORD>(timeout.count()), FALSE);
+    const DWORD woken = ::WSAWaitForMultipleEvents(
+        3, events, FALSE,
+        timeout < timeout.zero() ? WSA_INFINITE : static_cast<DWORD>(timeout.count()), FALSE);
     if (woken == WSA_WAIT_FAILED) {
         result.failed = true;
         return result;

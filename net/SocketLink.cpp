@@ -108,7 +108,8 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
         socketapi::releaseLibrary();
         return kFailureCode;
     }
-    socketapi::setReceiveBufferSize(handle, kReceiveAreaSize);
+    socketapi::setReceiveBufferSize(handle, kReceiveBufferRequest);
+    grantedReceiveBuffer = socketapi::receiveBufferSize(handle);
 
     // Each failure keeps the code of the call that failed: the clean-up after
     // it may overwrite the platform's own record.
@@ -225,11 +226,14 @@ void SocketLink::receiveLoop()
         return;
     std::vector<char> area(kReceiveAreaSize);
     for (;;) {
+        // An idle link sleeps until a datagram, a send or a close arrives.
         const auto seen = socketapi::waitForAny(*watch, closeEvent->waitHandle(),
-                                                sendEvent->waitHandle(), kWaitTimeout);
-        if (seen.failed)
+                                                sendEvent->waitHandle(), socketapi::kWaitForever);
+        if (seen.failed) {
             setStatus("WSAWaitForMultipleEvents() FAILED!! ERROR-" +
                       std::to_string(socketapi::lastError()));
+            std::this_thread::sleep_for(kFailedWaitPause);
+        }
         // Close is looked at first: a socket that keeps delivering must not
         // keep the thread from ending.
         if (seen.closeRequested)
@@ -241,10 +245,19 @@ void SocketLink::receiveLoop()
             sendEvent->reset();
             flushSendQueue();
         }
-        area[0] = '\0';
-        const int received =
-            socketapi::receiveOnce(handle, area.data(), kReceiveAreaSize, datagram);
-        feed(area.data(), received, 0);
+        // Every datagram that is ready is taken before the next wait, so a
+        // burst never waits in the socket's buffer for one wake-up each.
+        int taken = 0;
+        for (; taken < kDatagramsPerPass; ++taken) {
+            area[0] = '\0';
+            const int received =
+                socketapi::receiveOnce(handle, area.data(), kReceiveAreaSize, datagram);
+            if (received < 0)
+                break;
+            feed(area.data(), received, 0);
+        }
+        if (taken > 0)
+            notifyArrival();
     }
     socketapi::endReadWatch(*watch);
 }
@@ -263,11 +276,19 @@ int SocketLink::flushSendQueue()
 std::int32_t SocketLink::sendBytes(const char* bytes, int count)
 {
     const socketapi::Handle handle = socketHandle;
-    socketapi::waitWritable(handle, kWritableTimeout);
-    if (socketapi::sendBytes(handle, bytes, count) == count)
+    int sent = socketapi::sendBytes(handle, bytes, count);
+    int code = sent < 0 ? socketapi::lastError() : 0;
+    // Only a full send buffer is waited for, at most briefly: a wait before
+    // every send would cost the receive thread a call per datagram.
+    if (sent < 0 && socketapi::isWouldBlock(code)) {
+        socketapi::waitWritable(handle, kWritableTimeout);
+        sent = socketapi::sendBytes(handle, bytes, count);
+        code = sent < 0 ? socketapi::lastError() : 0;
+    }
+    if (sent == count)
         return 0;
     setStatus("KESTR_IP : Writing " + std::to_string(count) + " char failed !!! ERROR-" +
-              std::to_string(socketapi::lastError()));
+              std::to_string(code));
     return kFailureCode;
 }
 

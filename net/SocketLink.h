@@ -23,7 +23,14 @@ class SocketLink : public MessageChannel
 public:
     static constexpr std::int32_t kFailureCode = static_cast<std::int32_t>(0x80004005u);
     static constexpr int kReceiveAreaSize = 16000;
-    static constexpr std::chrono::milliseconds kWaitTimeout{100};
+    // Room in the socket for a burst of well over a thousand small datagrams
+    // while the receive thread is not yet running; the system may grant less.
+    static constexpr int kReceiveBufferRequest = 2 * 1024 * 1024;
+    // Datagrams taken in one pass before close and send requests are looked
+    // at again, so that a flood cannot hold them back.
+    static constexpr int kDatagramsPerPass = 256;
+    // A failed wait is tried again after this pause rather than at once.
+    static constexpr std::chrono::milliseconds kFailedWaitPause{100};
     static constexpr std::chrono::microseconds kWritableTimeout{100};
 
     SocketLink(std::string remoteAddress, int remotePort);
@@ -42,6 +49,8 @@ public:
     int openErrorCode() const { return failedCallCode; }
     // The port the socket is bound to, once open; 0 otherwise.
     int boundPort() const;
+    // The socket receive buffer the system granted at the last open.
+    int receiveBufferBytes() const { return grantedReceiveBuffer; }
 
 private:
     bool takeDown();
@@ -63,6 +72,7 @@ private:
     std::atomic<socketapi::Handle> socketHandle{socketapi::kNoSocket};
     bool libraryStarted = false;
     int failedCallCode = 0;
+    int grantedReceiveBuffer = 0;
 };
 
 } // namespace pendra

@@ -3,7 +3,7 @@
 #include "net/SocketLink.h"
 #include "panel/PanelProtocol.h"
 
-#include <array>
+#include <QDebug>
 #include <cstring>
 
 namespace pendra {
@@ -54,6 +54,10 @@ bool HostConnection::openLink()
         return false;
     }
     lastFailureCode = 0;
+    qInfo("pendra: socket receive buffer of %d bytes (asked for %d; Linux caps it at "
+          "net.core.rmem_max)",
+          opening->receiveBufferBytes(), SocketLink::kReceiveBufferRequest);
+    opening->setArrivalNotifier([this] { notifyArrival(); });
     std::lock_guard lock(linkLock);
     link = std::move(opening);
     return true;
@@ -122,25 +126,45 @@ bool HostConnection::sendKeyCommand(unsigned keyCode)
     return ready && command && sendText(*command);
 }
 
-std::optional<std::string> HostConnection::takeMessage()
+std::vector<std::string> HostConnection::takeMessages()
 {
-    std::array<char, kMessageBufferSize> buffer{};
-    int length = 0;
+    std::deque<std::string> waiting;
     {
         std::lock_guard lock(linkLock);
         if (!link)
-            return std::nullopt;
-        const int waiting = link->peekLength();
-        if (waiting <= 0)
-            return std::nullopt;
-        if (static_cast<std::size_t>(waiting) > buffer.size()) {
-            link->read(nullptr);
-            ++droppedLong;
-            return std::nullopt;
-        }
-        length = link->read(buffer.data());
+            return {};
+        waiting = link->takeReceived();
     }
-    return std::string(buffer.data(), strnlen(buffer.data(), static_cast<std::size_t>(length)));
+    std::vector<std::string> messages;
+    messages.reserve(waiting.size());
+    for (std::string& message : waiting) {
+        if (message.size() > kMessageBufferSize) {
+            ++droppedLong;
+            continue;
+        }
+        message.resize(strnlen(message.data(), message.size()));
+        messages.push_back(std::move(message));
+    }
+    return messages;
+}
+
+std::size_t HostConnection::waitingMessages() const
+{
+    std::lock_guard lock(linkLock);
+    return link ? link->waitingCount() : 0;
+}
+
+void HostConnection::setArrivalHandler(std::function<void()> handler)
+{
+    std::lock_guard lock(arrivalLock);
+    arrivalHandler = std::move(handler);
+}
+
+void HostConnection::notifyArrival()
+{
+    std::lock_guard lock(arrivalLock);
+    if (arrivalHandler)
+        arrivalHandler();
 }
 
 } // namespace pendra

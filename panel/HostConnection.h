@@ -4,11 +4,13 @@
 
 #include <atomic>
 #include <cstddef>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace pendra {
 
@@ -57,10 +59,15 @@ public:
     // The command of a function key (a Windows virtual-key code), if it has one.
     bool sendKeyCommand(unsigned keyCode);
 
-    // The oldest host message, cut at its first NUL; nothing when none waits.
+    // Every waiting host message, oldest first, each cut at its first NUL.
     // Messages longer than the buffer are dropped whole, since a cut number
     // would show a wrong value.
-    std::optional<std::string> takeMessage();
+    std::vector<std::string> takeMessages();
+    // How many host messages wait to be taken.
+    std::size_t waitingMessages() const;
+    // Called on a link's receive thread whenever host messages have arrived;
+    // set it before messages are expected and clear it before the handler goes.
+    void setArrivalHandler(std::function<void()> handler);
     std::size_t droppedLongMessages() const { return droppedLong; }
 
     int hostVersion() const { return version; }
@@ -73,8 +80,13 @@ private:
     std::atomic<std::size_t> droppedLong{0};
     int lastFailureCode = 0;
 
+    void notifyArrival();
+
     mutable std::mutex linkLock;
     std::unique_ptr<SocketLink> link;
+
+    std::mutex arrivalLock;
+    std::function<void()> arrivalHandler;
 };
 
 } // namespace pendra

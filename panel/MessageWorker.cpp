@@ -5,6 +5,23 @@
 
 namespace pendra {
 
+namespace {
+
+// Lays the texts of a later message over those of earlier ones.
+void overlay(ReadoutTexts& onto, const ReadoutTexts& later)
+{
+    for (std::size_t i = 0; i < onto.values.size(); ++i) {
+        if (later.values[i])
+            onto.values[i] = later.values[i];
+    }
+    for (std::size_t i = 0; i < onto.errors.size(); ++i) {
+        if (later.errors[i])
+            onto.errors[i] = later.errors[i];
+    }
+}
+
+} // namespace
+
 ReadoutTexts showCoordinates(const std::string& text, bool withErrors)
 {
     const std::vector<double> values = parseCoordinates(text, withErrors);
@@ -39,7 +56,10 @@ void MessageWorker::start()
         std::lock_guard lock(stopLock);
         stopRequested = false;
         stopped = false;
+        // Messages may already wait on a link opened before the worker.
+        messagesArrived = true;
     }
+    connection.setArrivalHandler([this] { wake(); });
     thread = std::thread([this] { run(); });
 }
 
@@ -52,28 +72,65 @@ void MessageWorker::stop()
         stopped = true;
         stopRequested = true;
     }
-    stopSignal.notify_all();
-    // Each step of a cycle is bounded (the longest, closing the link, waits
-    // one receive-thread wake-up), so this join is too.
+    wakeSignal.notify_all();
+    // Once this returns, no receive thread calls wake() any more.
+    connection.setArrivalHandler(nullptr);
+    // Each step of a pass is bounded (the longest, closing the link, ends the
+    // link's receive thread at once), so this join is too.
     if (thread.joinable())
         thread.join();
 }
 
+void MessageWorker::wake()
+{
+    {
+        std::lock_guard lock(stopLock);
+        messagesArrived = true;
+    }
+    wakeSignal.notify_one();
+}
+
 void MessageWorker::run()
 {
-    std::unique_lock lock(stopLock);
-    while (!stopRequested) {
-        lock.unlock();
-        if (const auto message = connection.takeMessage())
-            handleMessage(*message);
-        lock.lock();
-        stopSignal.wait_for(lock, kCycle, [this] { return stopRequested; });
+    for (;;) {
+        {
+            std::unique_lock lock(stopLock);
+            wakeSignal.wait(lock, [this] { return stopRequested || messagesArrived; });
+            if (stopRequested)
+                break;
+            messagesArrived = false;
+        }
+        workOffMessages();
     }
-    lock.unlock();
     connection.closeLink();
 }
 
-void MessageWorker::handleMessage(const std::string& text)
+void MessageWorker::workOffMessages()
+{
+    // Every message is answered; only the newest of each kind of position
+    // decides what the readouts show, so only those are read and formatted.
+    const std::vector<std::string> messages = connection.takeMessages();
+    const std::string* newestPosition = nullptr;
+    const std::string* newestWithErrors = nullptr;
+    for (const std::string& message : messages) {
+        const HostMessageKind kind = answerMessage(message);
+        if (kind == HostMessageKind::Coordinates)
+            newestPosition = &message;
+        else if (kind == HostMessageKind::CoordinatesWithErrors)
+            newestWithErrors = &message;
+    }
+    if (!newestPosition && !newestWithErrors)
+        return;
+    ReadoutTexts shown;
+    if (newestWithErrors)
+        shown = showCoordinates(*newestWithErrors, true);
+    // A plain position after the last one with errors brings newer values.
+    if (newestPosition && (!newestWithErrors || newestPosition > newestWithErrors))
+        overlay(shown, showCoordinates(*newestPosition, false));
+    view.showReadouts(std::move(shown));
+}
+
+HostMessageKind MessageWorker::answerMessage(const std::string& text)
 {
     const HostMessageKind kind = classify(text);
     switch (kind) {
@@ -84,13 +141,13 @@ void MessageWorker::handleMessage(const std::string& text)
         break;
     case HostMessageKind::Coordinates:
     case HostMessageKind::CoordinatesWithErrors:
-        view.showReadouts(showCoordinates(text, kind == HostMessageKind::CoordinatesWithErrors));
         if (acknowledgesCoordinates(connection.hostVersion()))
             connection.sendText(kAcknowledgement);
         break;
     case HostMessageKind::Other:
         break;
     }
+    return kind;
 }
 
 } // namespace pendra

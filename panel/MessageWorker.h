@@ -1,8 +1,8 @@
 #pragma once
 
+#include "panel/PanelProtocol.h"
 #include "panel/PanelView.h"
 
-#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <string>
@@ -12,15 +12,15 @@ namespace pendra {
 
 class HostConnection;
 
-// The background thread that works off host messages, one per 20 ms cycle:
-// answers version messages with a new greeting, turns coordinate messages
-// into readout texts for the view and acknowledges them for hosts that want
-// it. When asked to stop it closes the link and ends; stop() waits for that.
+// The background thread that works off host messages. It sleeps until
+// messages arrive, then handles every one that waits, in order: answers
+// version messages with a new greeting, and acknowledges coordinate messages
+// for hosts that want it. The readouts then get the newest values, in one
+// update of the view per pass. When asked to stop it closes the link and
+// ends; stop() waits for that.
 class MessageWorker
 {
 public:
-    static constexpr std::chrono::milliseconds kCycle{20};
-
     MessageWorker(HostConnection& connection, PanelView& view);
     // Stops the thread if it still runs: it never outlives the view.
     ~MessageWorker();
@@ -34,18 +34,22 @@ public:
     void stop();
     bool isRunning() const { return thread.joinable(); }
 
-    // What one host message does; the worker calls it for each message it takes.
-    void handleMessage(const std::string& text);
+    // The replies one host message calls for go out at once; returns what
+    // kind of message it was.
+    HostMessageKind answerMessage(const std::string& text);
 
 private:
     void run();
+    void wake();
+    void workOffMessages();
 
     HostConnection& connection;
     PanelView& view;
     std::thread thread;
     std::mutex stopLock;
-    std::condition_variable stopSignal;
+    std::condition_variable wakeSignal;
     bool stopRequested = false;
+    bool messagesArrived = false;
     bool stopped = false;
 };
 

@@ -35,6 +35,12 @@ public:
         std::lock_guard lock(mutex);
         return shown.size();
     }
+    // The X readout of the last update, if any.
+    std::optional<std::string> lastX()
+    {
+        std::lock_guard lock(mutex);
+        return shown.empty() ? std::nullopt : shown.back().values[0];
+    }
 
 private:
     std::mutex mutex;
@@ -146,7 +152,7 @@ TEST_F(HostConnectionTest, RestartClosesTheLinkAndGreetsFromANewOne)
     ASSERT_TRUE(connection.restart(0));
     EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
     ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6"));
-    EXPECT_TRUE(waitUntil([&] { return connection.takeMessage().has_value(); }));
+    EXPECT_TRUE(waitUntil([&] { return !connection.takeMessages().empty(); }));
 }
 
 TEST_F(HostConnectionTest, LongMessagesAreDroppedWholeAndNulCutsAMessage)
@@ -158,8 +164,8 @@ TEST_F(HostConnectionTest, LongMessagesAreDroppedWholeAndNulCutsAMessage)
     ASSERT_TRUE(host.sendTo(panelPort(), std::string("Version:2\0tail", 14)));
     std::vector<std::string> taken;
     ASSERT_TRUE(waitUntil([&] {
-        if (auto message = connection.takeMessage())
-            taken.push_back(*message);
+        for (std::string& message : connection.takeMessages())
+            taken.push_back(std::move(message));
         return taken.size() == 2;
     }));
     EXPECT_EQ(taken[0], fits);
@@ -219,10 +225,51 @@ TEST_F(HostConnectionTest, AcknowledgementsFollowTheAnnouncedVersion)
     ASSERT_TRUE(host.sendTo(panelPort(), "Version:"));
     EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
     EXPECT_EQ(connection.hostVersion(), 1);
-    ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:1,1,1,1,1,1"));
-    ASSERT_TRUE(waitUntil([&] { return view.count() == 5; }));
+    ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:5,1,1,1,1,1"));
+    ASSERT_TRUE(waitUntil([&] { return view.lastX() == "5.0000"; }));
     ASSERT_TRUE(host.sendTo(panelPort(), "something else"));
     EXPECT_FALSE(host.receive(300ms));
+}
+
+TEST_F(HostConnectionTest, AllWaitingMessagesAreAnsweredInOrderWithOneUpdate)
+{
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    connection.setHostVersion(2);
+    for (int i = 0; i < 200; ++i)
+        ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:" + std::to_string(i) + ",0,0,0,0,0"));
+    ASSERT_TRUE(waitUntil([&] { return connection.waitingMessages() == 200; }));
+
+    MessageWorker worker(connection, view);
+    worker.start();
+    for (int i = 0; i < 200; ++i)
+        ASSERT_EQ(nextDatagram(), "QVL_PENDRA_9") << i;
+    ASSERT_TRUE(waitUntil([&] { return view.count() == 1; }));
+    EXPECT_EQ(view.lastX(), "199.0000") << "the newest position is shown";
+    EXPECT_FALSE(host.receive(300ms));
+    EXPECT_EQ(view.count(), 1u) << "one update for the whole pass";
+}
+
+TEST_F(HostConnectionTest, VersionsAndCoordinatesInOnePassAreHandledInOrder)
+{
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    for (const char* message :
+         {"QVL_IP_COORD:1,0,0,0,0,0", "Version:2", "QVL_IP_COORD:2,0,0,0,0,0", "Version:1",
+          "QVL_IP_COORD:3,0,0,0,0,0", "Version:3", "QVL_IP_COORD2:4,0,0,0,0,0,7,8,9", "noise"})
+        ASSERT_TRUE(host.sendTo(panelPort(), message));
+    ASSERT_TRUE(waitUntil([&] { return connection.waitingMessages() == 8; }));
+
+    MessageWorker worker(connection, view);
+    worker.start();
+    for (const char* expected :
+         {"QVL_PENDRA_8:3", "QVL_PENDRA_9", "QVL_PENDRA_8:3", "QVL_PENDRA_8:3", "QVL_PENDRA_9"})
+        EXPECT_EQ(nextDatagram(), expected);
+    EXPECT_FALSE(host.receive(300ms));
+    ASSERT_EQ(view.count(), 1u);
+    const ReadoutTexts shown = view.readouts()[0];
+    EXPECT_EQ(shown.values[0], "4.0000");
+    EXPECT_EQ(shown.errors[2], "9.0000");
 }
 
 TEST_F(HostConnectionTest, StoppingTheWorkerClosesTheLinkOnce)
@@ -231,6 +278,7 @@ TEST_F(HostConnectionTest, StoppingTheWorkerClosesTheLinkOnce)
     EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
     MessageWorker worker(connection, view);
     worker.start();
+    std::this_thread::sleep_for(100ms); // asleep, waiting for messages
     worker.stop();
     EXPECT_FALSE(worker.isRunning());
     EXPECT_FALSE(connection.hasLink());

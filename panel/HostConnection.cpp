@@ -154,6 +154,12 @@ std::size_t HostConnection::waitingMessages() const
     return link ? link->waitingCount() : 0;
 }
 
+std::uint64_t HostConnection::droppedMessages() const
+{
+    std::lock_guard lock(linkLock);
+    return link ? link->droppedMessages() : 0;
+}
+
 void HostConnection::setArrivalHandler(std::function<void()> handler)
 {
     std::lock_guard lock(arrivalLock);

@@ -65,6 +65,8 @@ public:
     std::vector<std::string> takeMessages();
     // How many host messages wait to be taken.
     std::size_t waitingMessages() const;
+    // Host messages the current link dropped, oldest first, from a full queue.
+    std::uint64_t droppedMessages() const;
     // Called on a link's receive thread whenever host messages have arrived;
     // set it before messages are expected and clear it before the handler goes.
     void setArrivalHandler(std::function<void()> handler);

@@ -1,0 +1,299 @@
+// pendra-bench: how quickly the panel's host connection answers a host, set
+// beside a bare UDP loop that does the least the same work needs. Only the
+// ratios between the two carry over to another machine.
+//
+//   pendra-bench                      the panel's HostConnection and worker, in process
+//   pendra-bench --panel-port P --host-port H [--pid N]
+//                                     a panel program already running, configured to
+//                                     talk to 127.0.0.1:H from 127.0.0.1:P
+
+#include "bench/BenchSocket.h"
+#include "bench/Latencies.h"
+#include "panel/ConnectionSettings.h"
+#include "panel/HostConnection.h"
+#include "panel/MessageWorker.h"
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <memory>
+#include <string>
+#include <sys/resource.h>
+#include <thread>
+#include <vector>
+
+using namespace pendra;
+using namespace pendra::bench;
+using namespace std::chrono_literals;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+// Answers every coordinate message, as the panel must, with the least work
+// possible: the floor any panel is measured against.
+class BareResponder
+{
+public:
+    explicit BareResponder(int hostPort)
+    {
+        socket.connectTo(hostPort);
+        thread = std::thread([this] {
+            char buffer[16000];
+            while (socket.receive(buffer, sizeof buffer) >= 0)
+                socket.send("QVL_PENDRA_9");
+        });
+    }
+    ~BareResponder()
+    {
+        socket.shutdown();
+        thread.join();
+    }
+    int port() const { return socket.port(); }
+    void sendCommand() { socket.send("QVL_PENDRA_4"); }
+
+private:
+    BenchSocket socket;
+    std::thread thread;
+};
+
+// Takes the readouts and counts them; the window is not part of the measure.
+class CountingView : public PanelView
+{
+public:
+    void showReadouts(ReadoutTexts) override { ++updates; }
+    std::atomic<long> updates{0};
+};
+
+// The panel's own road: link, receive thread, worker, acknowledgement.
+class PanelResponder
+{
+public:
+    explicit PanelResponder(int hostPort)
+    {
+        settings.localAddress = "127.0.0.1";
+        settings.localPort = std::to_string(BenchSocket::freePort());
+        settings.remoteAddress = "127.0.0.1";
+        settings.remotePort = std::to_string(hostPort);
+        connection.setPanelReady();
+        if (!connection.openLink()) {
+            std::fprintf(stderr, "pendra-bench: the link did not open: %s\n",
+                         connection.failureMessage().c_str());
+            std::exit(1);
+        }
+        connection.setHostVersion(2);
+        worker.start();
+    }
+    int port() const { return std::stoi(settings.localPort); }
+    void sendCommand() { connection.sendKeyCommand(0x73); }
+
+    ConnectionSettings settings{"pendra-bench"};
+    HostConnection connection{settings};
+    CountingView view;
+    MessageWorker worker{connection, view};
+};
+
+struct Run
+{
+    std::size_t sent = 0;
+    std::size_t acknowledged = 0;
+    Latencies latencies;
+};
+
+// Sends count coordinate messages to the panel at rate per second (0: back to
+// back) and times each acknowledgement. Acknowledgements carry no number: the
+// k-th one answers the k-th message, so the times hold while none is lost.
+Run drive(BenchSocket& host, int panelPort, int rate, std::size_t count)
+{
+    host.drain();
+    std::vector<Clock::time_point> sentAt(count);
+    std::atomic<std::size_t> sent{0};
+    Run run;
+    std::thread receiver([&] {
+        char buffer[256];
+        auto quietSince = Clock::now();
+        while (run.acknowledged < count) {
+            if (host.receive(buffer, sizeof buffer, 50ms) < 0) {
+                if (sent == count && Clock::now() - quietSince > 2s)
+                    break;
+                continue;
+            }
+            const auto now = Clock::now();
+            quietSince = now;
+            const std::size_t k = run.acknowledged++;
+            if (k < sent)
+                run.latencies.add(now - sentAt[k]);
+        }
+    });
+    const auto start = Clock::now();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (rate > 0)
+            std::this_thread::sleep_until(
+                start +
+                std::chrono::nanoseconds(1'000'000'000LL * static_cast<long long>(i) / rate));
+        const std::string message = "QVL_IP_COORD:" + std::to_string(i) + ".125,2,3,4,5,6";
+        sentAt[i] = Clock::now();
+        host.sendTo(panelPort, message);
+        sent = i + 1;
+    }
+    receiver.join();
+    run.sent = count;
+    return run;
+}
+
+void printRate(const char* what, const Run& panel, const Run& bare)
+{
+    std::printf("%-18s panel %5zu/%-5zu acknowledged  %s\n", what, panel.acknowledged, panel.sent,
+                panel.latencies.summary().c_str());
+    std::printf("%-18s bare  %5zu/%-5zu acknowledged  %s\n", "", bare.acknowledged, bare.sent,
+                bare.latencies.summary().c_str());
+    std::printf("%-18s ratio panel/bare  p50 %.1fx  p99 %.1fx\n", "",
+                panel.latencies.ratio(bare.latencies, 50),
+                panel.latencies.ratio(bare.latencies, 99));
+}
+
+template <typename Responder>
+Latencies commandLatency(BenchSocket& host, Responder& responder, int samples)
+{
+    host.drain();
+    Latencies latencies;
+    char buffer[64];
+    for (int i = 0; i < samples; ++i) {
+        const auto start = Clock::now();
+        responder.sendCommand();
+        if (host.receive(buffer, sizeof buffer, 1s) < 0)
+            continue;
+        latencies.add(Clock::now() - start);
+    }
+    return latencies;
+}
+
+struct Activity
+{
+    double cpuSeconds = 0;
+    long contextSwitches = 0;
+};
+
+// CPU time and context switches of all threads of a process, from the
+// scheduler's own counts (nanoseconds, not clock ticks).
+Activity activityOf(int pid)
+{
+    const std::string tasks = (pid == 0 ? "/proc/self" : "/proc/" + std::to_string(pid)) + "/task";
+    Activity activity;
+    for (int tid : BenchSocket::listNumbers(tasks)) {
+        const std::string task = tasks + "/" + std::to_string(tid);
+        std::ifstream schedstat(task + "/schedstat");
+        long long runNanoseconds = 0;
+        if (schedstat >> runNanoseconds)
+            activity.cpuSeconds += static_cast<double>(runNanoseconds) / 1e9;
+        std::ifstream status(task + "/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            long value = 0;
+            if (std::sscanf(line.c_str(), "voluntary_ctxt_switches: %ld", &value) == 1 ||
+                std::sscanf(line.c_str(), "nonvoluntary_ctxt_switches: %ld", &value) == 1)
+                activity.contextSwitches += value;
+        }
+    }
+    return activity;
+}
+
+void printIdle(const char* what, int pid, std::chrono::seconds span)
+{
+    const Activity before = activityOf(pid);
+    std::this_thread::sleep_for(span);
+    const Activity after = activityOf(pid);
+    const double seconds = static_cast<double>(span.count());
+    // The bench's own main thread wakes once from its sleep; that is not the panel.
+    const long ownWakeUps = pid == 0 ? 1 : 0;
+    std::printf("%-18s %.4f %% of one core, %.1f wake-ups/s over %lld s\n", what,
+                100.0 * (after.cpuSeconds - before.cpuSeconds) / seconds,
+                static_cast<double>(after.contextSwitches - before.contextSwitches - ownWakeUps) /
+                    seconds,
+                static_cast<long long>(span.count()));
+}
+
+void runInProcess()
+{
+    BenchSocket host;
+    std::printf("pendra-bench: host on 127.0.0.1:%d; latencies in microseconds\n\n", host.port());
+    auto panel = std::make_unique<PanelResponder>(host.port());
+    auto bare = std::make_unique<BareResponder>(host.port());
+
+    std::printf("host message -> acknowledgement, steady rate for 2 s\n");
+    for (int rate : {100, 1000, 5000}) {
+        const std::size_t count = static_cast<std::size_t>(rate) * 2;
+        const Run panelRun = drive(host, panel->port(), rate, count);
+        const Run bareRun = drive(host, bare->port(), rate, count);
+        printRate((std::to_string(rate) + "/s").c_str(), panelRun, bareRun);
+    }
+    std::printf("\nbursts, back to back\n");
+    for (std::size_t count : {1000u, 5000u}) {
+        const Run panelRun = drive(host, panel->port(), 0, count);
+        const Run bareRun = drive(host, bare->port(), 0, count);
+        printRate((std::to_string(count) + " at once").c_str(), panelRun, bareRun);
+    }
+    std::printf("  panel window updates over the whole run: %ld\n", panel->view.updates.load());
+    std::printf("  messages the panel dropped from its full queue: %llu\n",
+                static_cast<unsigned long long>(panel->connection.droppedMessages()));
+
+    std::printf("\nkey command -> datagram at the host, 1000 samples\n");
+    const Latencies panelCommand = commandLatency(host, *panel, 1000);
+    const Latencies bareCommand = commandLatency(host, *bare, 1000);
+    std::printf("%-18s panel %s\n", "sendKeyCommand", panelCommand.summary().c_str());
+    std::printf("%-18s bare  %s\n", "send", bareCommand.summary().c_str());
+    std::printf("%-18s ratio panel/bare  p50 %.1fx  p99 %.1fx\n", "",
+                panelCommand.ratio(bareCommand, 50), panelCommand.ratio(bareCommand, 99));
+
+    bare.reset();
+    std::printf("\nidle: the link open, the worker running, the host silent\n");
+    printIdle("whole process", 0, 5s);
+}
+
+void runAgainstProgram(int panelPort, int hostPort, int pid)
+{
+    BenchSocket host(hostPort);
+    std::printf("pendra-bench: host on 127.0.0.1:%d, the panel program on 127.0.0.1:%d\n", hostPort,
+                panelPort);
+    // The panel greets on start; announce version 2 so that it acknowledges.
+    host.sendTo(panelPort, "Version:2");
+    char buffer[64];
+    host.receive(buffer, sizeof buffer, 5s);
+    for (int rate : {50, 100, 200, 1000}) {
+        const Run run = drive(host, panelPort, rate, static_cast<std::size_t>(rate) * 3);
+        std::printf("%6d/s for 3 s  %5zu/%-5zu acknowledged  %s\n", rate, run.acknowledged,
+                    run.sent, run.latencies.summary().c_str());
+    }
+    for (std::size_t count : {150u, 1000u}) {
+        const Run run = drive(host, panelPort, 0, count);
+        std::printf("burst of %-6zu   %5zu/%-5zu acknowledged  %s\n", count, run.acknowledged,
+                    run.sent, run.latencies.summary().c_str());
+    }
+    if (pid > 0) {
+        std::this_thread::sleep_for(1s);
+        printIdle("idle program", pid, 5s);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    int panelPort = 0;
+    int hostPort = 0;
+    int pid = 0;
+    for (int i = 1; i + 1 < argc; i += 2) {
+        if (std::strcmp(argv[i], "--panel-port") == 0)
+            panelPort = std::atoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--host-port") == 0)
+            hostPort = std::atoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--pid") == 0)
+            pid = std::atoi(argv[i + 1]);
+    }
+    if (panelPort > 0 && hostPort > 0)
+        runAgainstProgram(panelPort, hostPort, pid);
+    else
+        runInProcess();
+    return 0;
+}

@@ -15,8 +15,7 @@ MessageChannel::~MessageChannel() = default;
 
 void MessageChannel::reset()
 {
-    terminator = 0;
-    terminatorSet = false;
+    terminatorSetting = -1;
     pendingLength = 0;
     {
         std::lock_guard lock(receiveLock);
@@ -38,15 +37,16 @@ std::int32_t MessageChannel::open()
     return 0;
 }
 
-int MessageChannel::read(char* buffer)
+int MessageChannel::read(char* buffer, int capacity)
 {
     std::lock_guard lock(receiveLock);
     if (receiveQueue.empty())
         return 0;
     const std::string message = std::move(receiveQueue.front());
     receiveQueue.pop_front();
-    if (buffer)
-        std::memcpy(buffer, message.data(), message.size());
+    if (buffer && capacity > 0)
+        std::memcpy(buffer, message.data(),
+                    std::min(message.size(), static_cast<std::size_t>(capacity)));
     return static_cast<int>(message.size());
 }
 
@@ -58,31 +58,33 @@ int MessageChannel::peekLength()
 
 void MessageChannel::setTerminator(char byte)
 {
-    terminator = byte;
-    terminatorSet = true;
+    terminatorSetting = static_cast<unsigned char>(byte);
 }
 
 void MessageChannel::feed(const char* bytes, int count, int flag)
 {
     if (count <= 0 || !bytes)
         return;
+    const int setting = terminatorSetting;
+    const bool terminated = setting >= 0;
+    const char terminator = static_cast<char>(setting);
     for (int i = 0; i < count; ++i) {
         pendingBytes[pendingLength++] = bytes[i];
-        bool complete = terminatorSet ? bytes[i] == terminator : i == count - 1;
+        bool complete = terminated ? bytes[i] == terminator : i == count - 1;
         // A full area is handed on as it stands, so nothing is written past it.
         if (flag != 0 || pendingLength == kPendingCapacity)
             complete = true;
         if (complete) {
             pendingBytes[pendingLength] = '\0';
-            deliverChunk(pendingBytes.data(), pendingLength);
+            deliverChunk(pendingBytes.data(), pendingLength, terminated, terminator);
             pendingLength = 0;
         }
     }
 }
 
-void MessageChannel::deliverChunk(const char* bytes, int count)
+void MessageChannel::deliverChunk(const char* bytes, int count, bool terminated, char terminator)
 {
-    if (!terminatorSet) {
+    if (!terminated) {
         deliverPiece(bytes, count);
         return;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -38,11 +39,14 @@ public:
     virtual int close();
     virtual std::int32_t open();
 
-    // Takes the oldest message: copies exactly its bytes (no NUL) into buffer,
-    // which must hold at least peekLength() bytes, and returns its length; 0
-    // when there is none. A null buffer discards the message.
-    virtual int read(char* buffer);
+    // Takes the oldest message: copies its bytes (no NUL) into buffer, at most
+    // capacity of them, and returns its whole length; 0 when there is none. A
+    // result above capacity means the message did not fit and was cut. A null
+    // buffer discards the message.
+    virtual int read(char* buffer, int capacity);
     virtual int peekLength();
+    // Switches to terminator framing from the next received chunk on; safe
+    // while the transport receives.
     virtual void setTerminator(char terminator);
     // Frames received bytes. -1 (a failed receive) and counts below 1 are ignored.
     virtual void feed(const char* bytes, int count, int flag);
@@ -79,11 +83,11 @@ protected:
     std::mutex sendLock;
 
 private:
-    void deliverChunk(const char* bytes, int count);
+    void deliverChunk(const char* bytes, int count, bool terminated, char terminator);
     void deliverPiece(const char* bytes, int count);
 
-    char terminator = 0;
-    bool terminatorSet = false;
+    // -1 for chunk framing, else the terminator byte; feed reads it once per chunk.
+    std::atomic<int> terminatorSetting{-1};
     // One byte more than a chunk can hold, for the NUL behind each chunk.
     std::vector<char> pendingBytes;
     int pendingLength = 0;

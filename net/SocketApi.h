@@ -65,9 +65,13 @@ void waitWritable(Handle socket, std::chrono::microseconds timeout);
 int sendBytes(Handle socket, const char* bytes, int count);
 // Whether an error code says the socket's send buffer is full for now.
 bool isWouldBlock(int code);
+// Whether an error code is the system handing on a refusal (an ICMP "port
+// unreachable") that an earlier datagram met: it belongs to no datagram of
+// this call, so the call can be made again at once.
+bool isRefusal(int code);
 // One receive into at most capacity bytes. For a datagram socket a datagram
 // longer than capacity is discarded whole and gives -1; nothing to read, or
-// any error, gives -1 as well.
+// any error, gives -1 as well, and lastError() says which.
 int receiveOnce(Handle socket, char* buffer, int capacity, bool datagram);
 
 // What a wait of the receive thread saw: any of them may be set at once.

@@ -201,12 +201,19 @@ bool isWouldBlock(int code)
     return code == EAGAIN || code == EWOULDBLOCK;
 }
 
+bool isRefusal(int code)
+{
+    return code == ECONNREFUSED;
+}
+
 int receiveOnce(Handle socket, char* buffer, int capacity, bool datagram)
 {
     // MSG_TRUNC makes a datagram socket report the datagram's real length,
     // so one that did not fit is recognised and dropped rather than cut.
     const ssize_t received =
         ::recv(fd(socket), buffer, static_cast<size_t>(capacity), datagram ? MSG_TRUNC : 0);
+    if (received > capacity)
+        errno = EMSGSIZE;
     if (received < 0 || received > capacity)
         return -1;
     return static_cast<int>(received);

@@ -255,6 +255,12 @@ bool isWouldBlock(int code)
     return code == WSAEWOULDBLOCK;
 }
 
+bool isRefusal(int code)
+{
+    // A refused datagram is reported to the next receive as WSAECONNRESET.
+    return code == WSAECONNRESET || code == WSAECONNREFUSED;
+}
+
 int receiveOnce(Handle socket, char* buffer, int capacity, bool /*datagram*/)
 {
     // A datagram longer than capacity fails with WSAEMSGSIZE and is discarded

@@ -7,22 +7,6 @@
 
 namespace pendra {
 
-namespace {
-
-std::optional<socketapi::Endpoint> endpointFrom(const std::string& address, int port)
-{
-    // A port outside 0..65535 is refused rather than cut to its low 16 bits,
-    // which would bind or connect somewhere the operator never typed.
-    if (port < 0 || port > 65535)
-        return std::nullopt;
-    const auto parsed = socketapi::parseIPv4(address);
-    if (!parsed)
-        return std::nullopt;
-    return socketapi::Endpoint{*parsed, static_cast<std::uint16_t>(port)};
-}
-
-} // namespace
-
 SocketLink::SocketLink(std::string remote, int port)
 {
     SocketLink::reset();
@@ -38,6 +22,9 @@ SocketLink::~SocketLink()
 
 void SocketLink::reset()
 {
+    // The receive thread uses the socket and the events: it ends before they go.
+    if (opened)
+        close();
     opened = false;
     socketHandle = socketapi::kNoSocket;
     remoteAddress.clear();
@@ -56,6 +43,16 @@ void SocketLink::setLocalEndpoint(const std::string& address, int bind, int port
         localAddress = address;
         localPort = port;
     }
+}
+
+std::optional<socketapi::Endpoint> SocketLink::endpointFrom(const std::string& address, int port)
+{
+    if (port < 0 || port > 65535)
+        return std::nullopt;
+    const auto parsed = socketapi::parseIPv4(address);
+    if (!parsed)
+        return std::nullopt;
+    return socketapi::Endpoint{*parsed, static_cast<std::uint16_t>(port)};
 }
 
 std::int32_t SocketLink::open()
@@ -149,6 +146,8 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
         sendEvent = std::move(newSendEvent);
     }
     socketHandle = handle;
+    refusalCount = 0;
+    failedSendCount = 0;
 
     // Open returns once the receive thread runs.
     std::promise<void> started;
@@ -252,8 +251,11 @@ void SocketLink::receiveLoop()
             area[0] = '\0';
             const int received =
                 socketapi::receiveOnce(handle, area.data(), kReceiveAreaSize, datagram);
-            if (received < 0)
+            if (received < 0) {
+                if (socketapi::isRefusal(socketapi::lastError()))
+                    ++refusalCount;
                 break;
+            }
             feed(area.data(), received, 0);
         }
         if (taken > 0)
@@ -268,7 +270,8 @@ int SocketLink::flushSendQueue()
     int lastLength = 0;
     for (const std::string& message : takeSendQueue()) {
         lastLength = static_cast<int>(message.size());
-        sendBytes(message.data(), lastLength);
+        if (sendBytes(message.data(), lastLength) != 0)
+            ++failedSendCount;
     }
     return lastLength;
 }
@@ -278,6 +281,13 @@ std::int32_t SocketLink::sendBytes(const char* bytes, int count)
     const socketapi::Handle handle = socketHandle;
     int sent = socketapi::sendBytes(handle, bytes, count);
     int code = sent < 0 ? socketapi::lastError() : 0;
+    // A refusal met by an earlier datagram is handed to whatever call comes
+    // next; this datagram was never sent, so it goes again, once, at once.
+    if (sent < 0 && socketapi::isRefusal(code)) {
+        ++refusalCount;
+        sent = socketapi::sendBytes(handle, bytes, count);
+        code = sent < 0 ? socketapi::lastError() : 0;
+    }
     // Only a full send buffer is waited for, at most briefly: a wait before
     // every send would cost the receive thread a call per datagram.
     if (sent < 0 && socketapi::isWouldBlock(code)) {

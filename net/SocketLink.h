@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -45,12 +46,20 @@ public:
     bool isOpen() const override;
 
     std::int32_t openTo(const std::string& address, int port);
+    // The endpoint an address text and port stand for: dotted IPv4 only, never
+    // a name lookup, and a port outside 0 to 65535 refused, not wrapped.
+    static std::optional<socketapi::Endpoint> endpointFrom(const std::string& address, int port);
     // The error code of the call that made the last open fail, 0 after a success.
     int openErrorCode() const { return failedCallCode; }
     // The port the socket is bound to, once open; 0 otherwise.
     int boundPort() const;
     // The socket receive buffer the system granted at the last open.
     int receiveBufferBytes() const { return grantedReceiveBuffer; }
+    // Refusals the system handed on (an ICMP "port unreachable": nothing
+    // listens at the remote port), seen by receives and sends since open.
+    std::uint64_t refusals() const { return refusalCount; }
+    // Datagrams that could not be sent, even after a retry.
+    std::uint64_t failedSends() const { return failedSendCount; }
 
 private:
     bool takeDown();
@@ -73,6 +82,8 @@ private:
     bool libraryStarted = false;
     int failedCallCode = 0;
     int grantedReceiveBuffer = 0;
+    std::atomic<std::uint64_t> refusalCount{0};
+    std::atomic<std::uint64_t> failedSendCount{0};
 };
 
 } // namespace pendra

@@ -32,7 +32,7 @@ std::vector<std::string> readAll(MessageChannel& channel)
     std::vector<std::string> messages;
     while (const int length = channel.peekLength()) {
         std::string message(static_cast<std::size_t>(length), '\0');
-        EXPECT_EQ(channel.read(message.data()), length);
+        EXPECT_EQ(channel.read(message.data(), length), length);
         messages.push_back(message);
     }
     return messages;
@@ -46,8 +46,18 @@ TEST(MessageChannelChunkFraming, OneChunkIsOneMessageCopiedWithoutNul)
     feedText(channel, "QVL_IP_COORD:1");
     EXPECT_EQ(channel.peekLength(), 14);
     std::string buffer(15, '#');
-    EXPECT_EQ(channel.read(buffer.data()), 14);
+    EXPECT_EQ(channel.read(buffer.data(), 15), 14);
     EXPECT_EQ(buffer, "QVL_IP_COORD:1#");
+    EXPECT_EQ(channel.peekLength(), 0);
+}
+
+TEST(MessageChannelChunkFraming, ReadNeverWritesPastTheRoomItIsGiven)
+{
+    RecordingChannel channel;
+    feedText(channel, "QVL_IP_COORD:1");
+    std::string buffer(8, '#');
+    EXPECT_EQ(channel.read(buffer.data(), 5), 14) << "the whole length: it was cut";
+    EXPECT_EQ(buffer, "QVL_I###");
     EXPECT_EQ(channel.peekLength(), 0);
 }
 
@@ -130,7 +140,7 @@ TEST(MessageChannelQueue, ReadOnEmptyQueueLeavesBufferAlone)
 {
     RecordingChannel channel;
     char buffer[4] = {'k', 'e', 'e', 'p'};
-    EXPECT_EQ(channel.read(buffer), 0);
+    EXPECT_EQ(channel.read(buffer, 4), 0);
     EXPECT_EQ(std::string(buffer, 4), "keep");
 }
 
@@ -139,7 +149,7 @@ TEST(MessageChannelQueue, NullBufferDiscardsOneMessage)
     RecordingChannel channel;
     feedText(channel, "first");
     feedText(channel, "second");
-    EXPECT_EQ(channel.read(nullptr), 5);
+    EXPECT_EQ(channel.read(nullptr, 0), 5);
     EXPECT_THAT(readAll(channel), ElementsAre("second"));
 }
 

@@ -32,7 +32,8 @@ std::optional<std::string> nextMessage(SocketLink& link, std::chrono::millisecon
     if (!waitUntil([&] { return link.peekLength() > 0; }, timeout))
         return std::nullopt;
     std::string message(static_cast<std::size_t>(link.peekLength()), '\0');
-    message.resize(static_cast<std::size_t>(link.read(message.data())));
+    message.resize(
+        static_cast<std::size_t>(link.read(message.data(), static_cast<int>(message.size()))));
     return message;
 }
 
@@ -197,6 +198,59 @@ TEST(SocketLink, KeepsRunningAfterTheHostPortRefused)
     EXPECT_EQ(nextMessage(*link), "Version:2");
     write(*link, "QVL_PENDRA_8:3");
     EXPECT_EQ(host.receive(), "QVL_PENDRA_8:3");
+}
+
+TEST(SocketLink, ASendThatMeetsAnEarlierRefusalIsMadeAgain)
+{
+    auto link = openLinkTo(closedUdpPort());
+    // Each refused datagram leaves its refusal for the next send of the same
+    // flush, which fails without sending: retried, every datagram leaves.
+    for (int i = 0; i < 50; ++i)
+        write(*link, "QVL_PENDRA_4");
+    std::this_thread::sleep_for(500ms);
+    EXPECT_EQ(link->failedSends(), 0u) << link->status();
+    EXPECT_GT(link->refusals(), 0u);
+}
+
+TEST(SocketLink, ResetOnAnOpenLinkEndsItFirst)
+{
+    UdpPeer host;
+    auto link = openLinkTo(host.port());
+    ASSERT_TRUE(host.sendTo(link->boundPort(), "QVL_IP_COORD:1,2,3,4,5,6"));
+    ASSERT_TRUE(nextMessage(*link));
+    link->reset();
+    EXPECT_FALSE(link->isOpen());
+    write(*link, "QVL_PENDRA_1");
+    EXPECT_FALSE(host.receive(300ms));
+    link.reset(); // and destroying it afterwards is clean
+}
+
+TEST(SocketLink, TerminatorChangedWhileReceivingTakesEffectWithTheNextDatagram)
+{
+    UdpPeer host;
+    auto link = openLinkTo(host.port());
+    std::atomic<bool> streaming{true};
+    const int port = link->boundPort();
+    std::thread stream([&] {
+        while (streaming)
+            host.sendTo(port, "A\nB\n");
+    });
+    ASSERT_TRUE(waitUntil([&] { return link->peekLength() > 0; }));
+    link->setTerminator('\n');
+    streaming = false;
+    stream.join();
+    ASSERT_TRUE(host.sendTo(port, "x\ny\n"));
+    // What was still on its way comes first, framed either way.
+    std::string message;
+    for (int i = 0; i < 100000 && message != "x\n"; ++i) {
+        const auto next = nextMessage(*link);
+        ASSERT_TRUE(next);
+        message = *next;
+        EXPECT_TRUE(message == "A\n" || message == "B\n" || message == "A\nB\n" ||
+                    message == "x\n")
+            << message;
+    }
+    EXPECT_EQ(nextMessage(*link), "y\n");
 }
 
 TEST(SocketLink, OpeningAnOpenLinkReplacesItsSocket)

@@ -261,7 +261,7 @@ int main(int argc, char** argv)
     auto takeDatagrams = [&](bool answer) {
         while (const int length = link.peekLength()) {
             buffer.resize(static_cast<std::size_t>(length));
-            link.read(buffer.data());
+            link.read(buffer.data(), length);
             const auto reaction = simulator.receive(buffer, Clock::now());
             if (!heardPanel)
                 nextStream = Clock::now();

@@ -62,7 +62,7 @@ void ConnectionSettings::loadSettings(int& displayErrors)
     displayErrors = isNumber && stored != 0 ? 1 : 0;
 }
 
-void ConnectionSettings::saveSettings(int displayErrors) const
+bool ConnectionSettings::saveSettings(int displayErrors) const
 {
     const auto store = openStore();
     store->setValue(kLocalAddressKey, QString::fromStdString(localAddress));
@@ -71,6 +71,7 @@ void ConnectionSettings::saveSettings(int displayErrors) const
     store->setValue(kRemotePortKey, QString::fromStdString(remotePort));
     store->setValue(kDisplayErrorsKey, displayErrors);
     store->sync();
+    return store->status() == QSettings::NoError;
 }
 
 QString executableBaseName()
@@ -80,14 +81,12 @@ QString executableBaseName()
 
 std::string localHostAddress()
 {
+    // The interfaces answer at once; a name lookup may wait on a name server
+    // that cannot be reached, with the window frozen meanwhile.
+    if (const auto up = socketapi::firstInterfaceAddress())
+        return socketapi::formatIPv4(*up);
     const auto named = socketapi::hostNameAddress();
-    if (!named)
-        return {};
-    if (socketapi::isLoopback(*named)) {
-        if (const auto external = socketapi::firstInterfaceAddress())
-            return socketapi::formatIPv4(*external);
-    }
-    return socketapi::formatIPv4(*named);
+    return named ? socketapi::formatIPv4(*named) : std::string();
 }
 
 } // namespace pendra

@@ -27,8 +27,9 @@ public:
 
     // Fills the four texts and displayErrors; a missing value gives its default.
     void loadSettings(int& displayErrors);
-    // Writes the four texts and displayErrors.
-    void saveSettings(int displayErrors) const;
+    // Writes the four texts and displayErrors; false when the store could not
+    // take them (a read-only folder, a full disk).
+    bool saveSettings(int displayErrors) const;
 
     // The file or registry key the values live in.
     QString storeLocation() const;
@@ -43,10 +44,9 @@ private:
 // without its extension.
 QString executableBaseName();
 
-// This machine's IPv4 address as dotted text, empty when its host name does
-// not resolve. A host name that resolves to loopback (as on many Linux
-// installs) gives the first address of an interface that is up instead, since
-// a link bound to loopback cannot reach a host on the network.
+// This machine's IPv4 address as dotted text: the first address of an
+// interface that is up and not loopback, else the first address its host name
+// resolves to, else empty.
 std::string localHostAddress();
 
 } // namespace pendra

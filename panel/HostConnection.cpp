@@ -8,20 +8,6 @@
 
 namespace pendra {
 
-namespace {
-
-// A port text read the way "%d" reads it; no digits give 0. A number that is
-// no port at all gives -1, which the link refuses, rather than overflowing.
-int portFromText(const std::string& text)
-{
-    const auto value = scanInteger(text);
-    if (!value)
-        return 0;
-    return *value < 0 || *value > 65535 ? -1 : static_cast<int>(*value);
-}
-
-} // namespace
-
 HostConnection::HostConnection(ConnectionSettings& connectionSettings)
     : settings(connectionSettings), version(kInitialHostVersion)
 {
@@ -82,9 +68,10 @@ bool HostConnection::hasLink() const
 
 bool HostConnection::connectAndGreet(int displayErrors)
 {
+    saveFailed = false;
     if (!openLink())
         return false;
-    settings.saveSettings(displayErrors);
+    saveFailed = !settings.saveSettings(displayErrors);
     sendHello();
     return true;
 }
@@ -138,10 +125,6 @@ std::vector<std::string> HostConnection::takeMessages()
     std::vector<std::string> messages;
     messages.reserve(waiting.size());
     for (std::string& message : waiting) {
-        if (message.size() > kMessageBufferSize) {
-            ++droppedLong;
-            continue;
-        }
         message.resize(strnlen(message.data(), message.size()));
         messages.push_back(std::move(message));
     }

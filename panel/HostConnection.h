@@ -23,8 +23,6 @@ class SocketLink;
 class HostConnection
 {
 public:
-    // The worker's receive buffer: longer host messages are dropped whole.
-    static constexpr std::size_t kMessageBufferSize = 200;
     // An empty local port means this one, the host's usual port.
     static constexpr const char* kFallbackLocalPort = "7712";
 
@@ -45,6 +43,8 @@ public:
     // Opens, then stores the settings and greets the host; false when the
     // link did not open (failureMessage() says why).
     bool connectAndGreet(int displayErrors);
+    // Whether the last successful connectAndGreet could not store the settings.
+    bool settingsNotSaved() const { return saveFailed; }
     // closeLink, then connectAndGreet.
     bool restart(int displayErrors);
     // "SOURCE_OPEN_SOCKET_ERROR-<code>" of the last failed opening, with the
@@ -59,9 +59,9 @@ public:
     // The command of a function key (a Windows virtual-key code), if it has one.
     bool sendKeyCommand(unsigned keyCode);
 
-    // Every waiting host message, oldest first, each cut at its first NUL.
-    // Messages longer than the buffer are dropped whole, since a cut number
-    // would show a wrong value.
+    // Every waiting host message, oldest first, each whole (up to the link's
+    // own maximum, since a cut number would show a wrong value) and cut at its
+    // first NUL.
     std::vector<std::string> takeMessages();
     // How many host messages wait to be taken.
     std::size_t waitingMessages() const;
@@ -70,7 +70,6 @@ public:
     // Called on a link's receive thread whenever host messages have arrived;
     // set it before messages are expected and clear it before the handler goes.
     void setArrivalHandler(std::function<void()> handler);
-    std::size_t droppedLongMessages() const { return droppedLong; }
 
     int hostVersion() const { return version; }
     void setHostVersion(int announced) { version = announced; }
@@ -79,8 +78,8 @@ private:
     ConnectionSettings& settings;
     std::atomic<bool> ready{false};
     std::atomic<int> version;
-    std::atomic<std::size_t> droppedLong{0};
     int lastFailureCode = 0;
+    bool saveFailed = false;
 
     void notifyArrival();
 

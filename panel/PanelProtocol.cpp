@@ -95,6 +95,14 @@ std::optional<std::int64_t> scanInteger(std::string_view text)
                                                              : static_cast<std::int64_t>(magnitude);
 }
 
+int portFromText(std::string_view text)
+{
+    const auto value = scanInteger(text);
+    if (!value)
+        return 0;
+    return *value < 0 || *value > 65535 ? -1 : static_cast<int>(*value);
+}
+
 std::optional<int> parseVersion(std::string_view text)
 {
     const std::size_t marker = text.find(kVersionMarker);

@@ -61,6 +61,10 @@ std::optional<std::string_view> commandForKey(unsigned keyCode);
 // then digits. Nothing when no digit follows; a number beyond 64 bits is held
 // at the nearest end, so callers can refuse it instead of overflowing.
 std::optional<std::int64_t> scanInteger(std::string_view text);
+// A stored port text read the way "%d" reads it: no digits give 0, and a
+// number outside 0 to 65535 gives -1, which the link refuses, rather than
+// wrapping to 16 bits.
+int portFromText(std::string_view text);
 // Which kind a host message is; a version marker wins over coordinates.
 HostMessageKind classify(std::string_view text);
 // The integer after the first "Version:", if one can be read and fits in 32 bits.

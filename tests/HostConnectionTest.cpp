@@ -155,22 +155,26 @@ TEST_F(HostConnectionTest, RestartClosesTheLinkAndGreetsFromANewOne)
     EXPECT_TRUE(waitUntil([&] { return !connection.takeMessages().empty(); }));
 }
 
-TEST_F(HostConnectionTest, LongMessagesAreDroppedWholeAndNulCutsAMessage)
+TEST_F(HostConnectionTest, LongMessagesAreReadWholeAndNulCutsAMessage)
 {
     ASSERT_TRUE(connection.connectAndGreet(0));
-    const std::string fits = "QVL_IP_COORD:" + std::string(200 - 13, '1');
-    ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:" + std::string(300, '1')));
-    ASSERT_TRUE(host.sendTo(panelPort(), fits));
-    ASSERT_TRUE(host.sendTo(panelPort(), std::string("Version:2\0tail", 14)));
-    std::vector<std::string> taken;
-    ASSERT_TRUE(waitUntil([&] {
-        for (std::string& message : connection.takeMessages())
-            taken.push_back(std::move(message));
-        return taken.size() == 2;
-    }));
-    EXPECT_EQ(taken[0], fits);
-    EXPECT_EQ(taken[1], "Version:2");
-    EXPECT_EQ(connection.droppedLongMessages(), 1u);
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    connection.setHostVersion(2);
+    MessageWorker worker(connection, view);
+    worker.start();
+    // Nine values with 15 decimals: over 200 bytes, as some hosts print them.
+    std::string message = "QVL_IP_COORD2:";
+    for (int i = 1; i <= 9; ++i)
+        message += (i > 1 ? "," : "") + std::to_string(-i * 100) + ".123456789012345";
+    ASSERT_GT(message.size(), 200u);
+    ASSERT_TRUE(host.sendTo(panelPort(), message));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_9");
+    ASSERT_TRUE(waitUntil([&] { return view.count() == 1; }));
+    EXPECT_EQ(view.readouts()[0].errors[2], "-900.1235");
+
+    ASSERT_TRUE(host.sendTo(panelPort(), std::string("Version:3\0QVL_IP_COORD:1,1,1,1,1,1", 34)));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3") << "a version message, cut at its NUL";
+    EXPECT_FALSE(host.receive(300ms));
 }
 
 TEST_F(HostConnectionTest, WorkerShowsCoordinatesWithFourDecimals)

@@ -349,6 +349,19 @@ TEST_F(PanelWindowTest, SetupThatFailsKeepsTheTypedValuesButStoresNothing)
     expectSilence();
 }
 
+TEST_F(PanelWindowTest, SettingsThatCannotBeStoredAreReportedWithTheirPlace)
+{
+    openPanel();
+    if (!makeStoreUnwritable(settings.storeLocation().toStdString()))
+        GTEST_SKIP() << "this system's store cannot be made unwritable from a test";
+    const auto seen = dismissNextMessageBox();
+    button("restartButton")->click();
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_8:3") << "the link works all the same";
+    ASSERT_TRUE(seen->has_value());
+    EXPECT_TRUE((*seen)->text.contains(settings.storeLocation())) << (*seen)->text.toStdString();
+    EXPECT_EQ(settings.remotePort, std::to_string(host.port())) << "the values in use stay";
+}
+
 TEST_F(PanelWindowTest, FirstConnectionStoresAllFiveValues)
 {
     settings.openStore()->clear();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 namespace pendra::test {
 
 // What the tests need to know of the system they run on. The error codes are
@@ -10,6 +12,10 @@ int addressNotAvailableCode();
 int addressInUseCode();
 int connectionRefusedCode();
 int invalidArgumentCode();
+
+// Makes the settings store at the given location refuse writes, even to
+// root; false where a test cannot do that.
+bool makeStoreUnwritable(const std::string& location);
 
 // Wine lets a socket bind an address that is none of this machine's, where
 // Windows and Linux refuse; tests of that refusal cannot run under it.

@@ -1,6 +1,7 @@
 #include "tests/TestSystem.h"
 
 #include <cerrno>
+#include <filesystem>
 
 namespace pendra::test {
 
@@ -22,6 +23,14 @@ int connectionRefusedCode()
 int invalidArgumentCode()
 {
     return EINVAL;
+}
+
+bool makeStoreUnwritable(const std::string& location)
+{
+    // A folder where the store's file should be.
+    std::error_code ignored;
+    std::filesystem::remove(location, ignored);
+    return std::filesystem::create_directories(location, ignored);
 }
 
 bool runsUnderWine()

@@ -25,6 +25,12 @@ int invalidArgumentCode()
     return WSAEINVAL;
 }
 
+bool makeStoreUnwritable(const std::string&)
+{
+    // A registry key's rights are not enforced the same way under wine.
+    return false;
+}
+
 bool runsUnderWine()
 {
     // Wine's ntdll has an export of its own that Windows' has not.

@@ -171,6 +171,10 @@ void PanelWindow::connectAndGreet()
 {
     if (!connection.connectAndGreet(displayErrorsValue))
         showPanelMessage(this, QString::fromStdString(connection.failureMessage()));
+    else if (connection.settingsNotSaved())
+        showPanelMessage(this, tr("The settings could not be saved to %1.\nThe connection "
+                                  "works with them, but they will not be there at the next start.")
+                                   .arg(settings.storeLocation()));
 }
 
 void PanelWindow::functionButtonClicked(int id)

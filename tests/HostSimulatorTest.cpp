@@ -124,3 +124,11 @@ TEST_F(HostSimulatorTest, SummaryCountsWhatWasSentAndWhatCameBack)
     EXPECT_NE(text.find("summary: acknowledgements: 2\n"), std::string::npos);
     EXPECT_NE(text.find("summary: coordinate messages unacknowledged: 3\n"), std::string::npos);
 }
+
+TEST(HostSimulatorLog, NoDatagramCanDriveTheTerminal)
+{
+    static constexpr char kBytes[] = "\x1b]0;owned\x07\x1b[2J\0\xff\\x41 ok\r\n\t~";
+    const std::string hostile(kBytes, sizeof kBytes - 1);
+    EXPECT_EQ(printableText(hostile), "\\x1B]0;owned\\x07\\x1B[2J\\x00\\xFF\\\\x41 ok\\r\\n\\t~");
+    EXPECT_EQ(printableText("QVL_PENDRA_8:3"), "QVL_PENDRA_8:3");
+}

@@ -150,4 +150,37 @@ std::string HostSimulator::summaryText() const
     return text;
 }
 
+std::string printableText(std::string_view bytes)
+{
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        switch (byte) {
+        case '\\':
+            text += "\\\\";
+            break;
+        case '\n':
+            text += "\\n";
+            break;
+        case '\r':
+            text += "\\r";
+            break;
+        case '\t':
+            text += "\\t";
+            break;
+        default:
+            if (byte >= 0x20 && byte < 0x7F) {
+                text += c;
+            } else {
+                text += "\\x";
+                text += kHex[byte >> 4];
+                text += kHex[byte & 0x0F];
+            }
+        }
+    }
+    return text;
+}
+
 } // namespace pendra

@@ -74,4 +74,9 @@ private:
     Summary counts;
 };
 
+// A datagram as it may be shown on a terminal: printable ASCII as it is, a
+// backslash doubled, newline, return and tab as \n, \r and \t, and every other
+// byte as \xNN, so that no datagram can drive the operator's terminal.
+std::string printableText(std::string_view bytes);
+
 } // namespace pendra

@@ -56,7 +56,7 @@ std::string timestamp()
 
 void log(const std::string& direction, const std::string& message, const std::string& meaning = {})
 {
-    std::cout << timestamp() << "  " << direction << ' ' << message;
+    std::cout << timestamp() << "  " << direction << ' ' << printableText(message);
     if (!meaning.empty())
         std::cout << "  " << meaning;
     std::cout << std::endl;

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test: once plainly, once
-# under AddressSanitizer with UndefinedBehaviorSanitizer, the threaded tests
-# once more under ThreadSanitizer, and the Windows build under wine when a
-# Qt for Windows is there ($PENDRA_QT_WINDOWS or ../shared/qt6-windows).
+# under AddressSanitizer with UndefinedBehaviorSanitizer (with the minute-long
+# soak test), the threaded tests once more under ThreadSanitizer, the fuzz
+# targets under libFuzzer, and the Windows build under wine when a Qt for
+# Windows is there ($PENDRA_QT_WINDOWS or ../shared/qt6-windows).
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -20,22 +21,25 @@ export QT_QPA_PLATFORM=offscreen
 summary=()
 total_passed=0
 
+# run_suite NAME SOURCE BUILD_DIR "CTEST SELECTION" CMAKE_ARGS...
 run_suite() {
-    local name=$1 dir=$2 label=$3
-    shift 3
+    local name=$1 source=$2 dir=$3 selection=$4
+    shift 4
     local started=$SECONDS
     echo "=== $name: configure and build in $dir"
-    cmake -S . -B "$dir" -G Ninja -DPENDRA_WERROR="$werror" "$@" >/dev/null
+    cmake -S "$source" -B "$dir" -G Ninja "$@" >/dev/null
     cmake --build "$dir" -j "$jobs"
-    run_tests "$name" "$dir" "$label" "$started"
+    run_tests "$name" "$dir" "$selection" "$started"
 }
 
+# run_tests NAME BUILD_DIR "CTEST SELECTION" STARTED
 run_tests() {
-    local name=$1 dir=$2 label=$3 started=$4
+    local name=$1 dir=$2 selection=$3 started=$4
     echo "=== $name: test"
     local log="$dir/ctest.log"
     local args=(--test-dir "$dir" -j "$jobs" --output-on-failure --timeout 300)
-    [[ -n "$label" ]] && args+=(-L "$label")
+    # shellcheck disable=SC2206 # the selection is a list of ctest options
+    [[ -n "$selection" ]] && args+=($selection)
     if ctest "${args[@]}" 2>&1 | tee "$log"; then
         local line count
         line=$(grep -E 'tests passed' "$log" | tail -n 1)
@@ -50,10 +54,14 @@ run_tests() {
     fi
 }
 
-run_suite "plain" build "" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-run_suite "address+undefined" build-asan "" -DCMAKE_BUILD_TYPE=Debug -DPENDRA_SANITIZE=address+undefined
-run_suite "thread" build-tsan threaded -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPENDRA_SANITIZE=thread \
-    -DPENDRA_THREADED_TESTS_ONLY=ON
+# The soak test runs once, where the sanitizers watch it.
+run_suite "plain" . build "-LE soak" -DPENDRA_WERROR="$werror" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+run_suite "address+undefined" . build-asan "" -DPENDRA_WERROR="$werror" -DCMAKE_BUILD_TYPE=Debug \
+    -DPENDRA_SANITIZE=address+undefined
+run_suite "thread" . build-tsan "-L threaded" -DPENDRA_WERROR="$werror" \
+    -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPENDRA_SANITIZE=thread -DPENDRA_THREADED_TESTS_ONLY=ON
+# libFuzzer targets, built with clang, about 20 s each.
+run_suite "fuzz" tests/fuzz build-fuzz "-L fuzz" -DCMAKE_CXX_COMPILER=clang++
 
 # Windows: cross-built, its tests and the end-to-end test (against the plain
 # build's simulator) under wine.

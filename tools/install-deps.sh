@@ -16,6 +16,8 @@ packages=(
     xdotool
     libgtest-dev
     libgmock-dev
+    clang
+    libclang-rt-14-dev
     # The package test: the two validators, dpkg-shlibdeps, and file, which
     # CPack runs on each installed file before dpkg-shlibdeps.
     desktop-file-utils

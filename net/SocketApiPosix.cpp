@@ -60,8 +60,7 @@ std::optional<std::uint32_t> parseIPv4(const std::string& text)
 {
     in_addr address{};
     // inet_pton would stop at a NUL and take "127.0.0.1\0junk" as an address.
-    if (text.find('\0') != std::string::npos ||
-        ::inet_pton(AF_INET, text.c_str(), &address) != 1)
+    if (text.find('\0') != std::string::npos || ::inet_pton(AF_INET, text.c_str(), &address) != 1)
         return std::nullopt;
     return ntohl(address.s_addr);
 }

@@ -148,6 +148,7 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
     socketHandle = handle;
     refusalCount = 0;
     failedSendCount = 0;
+    refusedLast = false;
 
     // Open returns once the receive thread runs.
     std::promise<void> started;
@@ -226,8 +227,11 @@ void SocketLink::receiveLoop()
     std::vector<char> area(kReceiveAreaSize);
     for (;;) {
         // An idle link sleeps until a datagram, a send or a close arrives.
-        const auto seen = socketapi::waitForAny(*watch, closeEvent->waitHandle(),
-                                                sendEvent->waitHandle(), socketapi::kWaitForever);
+        // After a refusal wine signals no further datagram: until one comes,
+        // the socket is also looked at every so often.
+        const auto seen =
+            socketapi::waitForAny(*watch, closeEvent->waitHandle(), sendEvent->waitHandle(),
+                                  refusedLast ? kRefusalWatch : socketapi::kWaitForever);
         if (seen.failed) {
             setStatus("WSAWaitForMultipleEvents() FAILED!! ERROR-" +
                       std::to_string(socketapi::lastError()));
@@ -237,6 +241,7 @@ void SocketLink::receiveLoop()
         // keep the thread from ending.
         if (seen.closeRequested)
             break;
+        const std::uint64_t refusalsBefore = refusalCount;
         // A waiting command goes out on this pass even while datagrams keep
         // arriving. The event is cleared before the flush, so a write made
         // during the flush wakes the next pass.
@@ -246,22 +251,33 @@ void SocketLink::receiveLoop()
         }
         // Every datagram that is ready is taken before the next wait, so a
         // burst never waits in the socket's buffer for one wake-up each.
+        // A refusal stands for no datagram: the receive after it goes on, so
+        // that the socket is read until it has nothing more.
         int taken = 0;
-        for (; taken < kDatagramsPerPass; ++taken) {
+        for (int attempt = 0; attempt < kDatagramsPerPass; ++attempt) {
             area[0] = '\0';
             const int received =
                 socketapi::receiveOnce(handle, area.data(), kReceiveAreaSize, datagram);
             if (received < 0) {
-                if (socketapi::isRefusal(socketapi::lastError()))
-                    ++refusalCount;
-                break;
+                if (!socketapi::isRefusal(socketapi::lastError()))
+                    break;
+                noteRefusal();
+                continue;
             }
+            ++taken;
+            refusedLast = false;
             feed(area.data(), received, 0);
         }
-        if (taken > 0)
+        if (taken > 0 || refusalCount != refusalsBefore)
             notifyArrival();
     }
     socketapi::endReadWatch(*watch);
+}
+
+void SocketLink::noteRefusal()
+{
+    ++refusalCount;
+    refusedLast = true;
 }
 
 int SocketLink::flushSendQueue()
@@ -284,7 +300,7 @@ std::int32_t SocketLink::sendBytes(const char* bytes, int count)
     // A refusal met by an earlier datagram is handed to whatever call comes
     // next; this datagram was never sent, so it goes again, once, at once.
     if (sent < 0 && socketapi::isRefusal(code)) {
-        ++refusalCount;
+        noteRefusal();
         sent = socketapi::sendBytes(handle, bytes, count);
         code = sent < 0 ? socketapi::lastError() : 0;
     }

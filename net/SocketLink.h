@@ -30,6 +30,9 @@ public:
     // Datagrams taken in one pass before close and send requests are looked
     // at again, so that a flood cannot hold them back.
     static constexpr int kDatagramsPerPass = 256;
+    // How long the receive thread sleeps at most while the last thing the
+    // socket reported was a refusal.
+    static constexpr std::chrono::milliseconds kRefusalWatch{100};
     // A failed wait is tried again after this pause rather than at once.
     static constexpr std::chrono::milliseconds kFailedWaitPause{100};
     static constexpr std::chrono::microseconds kWritableTimeout{100};
@@ -60,6 +63,9 @@ public:
     std::uint64_t refusals() const { return refusalCount; }
     // Datagrams that could not be sent, even after a retry.
     std::uint64_t failedSends() const { return failedSendCount; }
+    // Whether the last thing the socket reported was a refusal rather than a
+    // datagram; the arrival notifier is called for a refusal too.
+    bool refusedSinceLastDatagram() const { return refusedLast; }
 
 private:
     bool takeDown();
@@ -84,6 +90,8 @@ private:
     int grantedReceiveBuffer = 0;
     std::atomic<std::uint64_t> refusalCount{0};
     std::atomic<std::uint64_t> failedSendCount{0};
+    std::atomic<bool> refusedLast{false};
+    void noteRefusal();
 };
 
 } // namespace pendra

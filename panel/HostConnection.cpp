@@ -1,5 +1,6 @@
 #include "panel/HostConnection.h"
 
+#include "net/SocketApi.h"
 #include "net/SocketLink.h"
 #include "panel/PanelProtocol.h"
 
@@ -7,6 +8,21 @@
 #include <cstring>
 
 namespace pendra {
+
+namespace {
+
+// The step of opening that failed, from the link's status text: "Init:
+// Couldn't bind to 10.1.2.3 ! " gives "Couldn't bind to 10.1.2.3".
+std::string failedStep(std::string text)
+{
+    if (text.rfind("Init: ", 0) == 0)
+        text.erase(0, 6);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '!'))
+        text.pop_back();
+    return text;
+}
+
+} // namespace
 
 HostConnection::HostConnection(ConnectionSettings& connectionSettings)
     : settings(connectionSettings), version(kInitialHostVersion)
@@ -37,9 +53,15 @@ bool HostConnection::openLink()
     opening->open();
     if (!opening->isOpen()) {
         lastFailureCode = opening->openErrorCode();
+        lastFailureReason = settings.remoteAddress.empty()
+                                ? "no host address is set"
+                                : failedStep(opening->status()) + ": " +
+                                      socketapi::errorMessage(lastFailureCode) + " (" +
+                                      std::to_string(lastFailureCode) + ")";
         return false;
     }
     lastFailureCode = 0;
+    lastFailureReason.clear();
     qInfo("pendra: socket receive buffer of %d bytes (asked for %d; Linux caps it at "
           "net.core.rmem_max)",
           opening->receiveBufferBytes(), SocketLink::kReceiveBufferRequest);
@@ -69,9 +91,15 @@ bool HostConnection::hasLink() const
 bool HostConnection::connectAndGreet(int displayErrors)
 {
     saveFailed = false;
-    if (!openLink())
+    statusBoard.set({LinkState::Connecting, hostText(), version, {}});
+    if (!openLink()) {
+        statusBoard.set({LinkState::NotConnected, hostText(), version,
+                         ready ? lastFailureReason : "the panel is not ready"});
         return false;
+    }
     saveFailed = !settings.saveSettings(displayErrors);
+    // Before the greeting: a refusal of it must find the link waiting.
+    statusBoard.set({LinkState::WaitingForHost, hostText(), version, {}});
     sendHello();
     return true;
 }
@@ -85,6 +113,43 @@ bool HostConnection::restart(int displayErrors)
 std::string HostConnection::failureMessage() const
 {
     return "SOURCE_OPEN_SOCKET_ERROR-" + std::to_string(lastFailureCode);
+}
+
+std::string HostConnection::failureDescription() const
+{
+    return socketapi::errorMessage(lastFailureCode);
+}
+
+std::string HostConnection::hostText() const
+{
+    const int port = portFromText(settings.remotePort);
+    return settings.remoteAddress + ":" + (port < 0 ? settings.remotePort : std::to_string(port));
+}
+
+void HostConnection::setStatusListener(LinkStatusBoard::Listener listener)
+{
+    statusBoard.setListener(std::move(listener));
+}
+
+void HostConnection::noteHostTraffic(bool messagesArrived)
+{
+    bool refused = false;
+    {
+        std::lock_guard lock(linkLock);
+        if (!link)
+            return;
+        refused = link->refusedSinceLastDatagram();
+    }
+    statusBoard.update([&](LinkStatus& status) {
+        // Opening, or failed to open: a pass over an old link changes nothing.
+        if (status.state == LinkState::Connecting || status.state == LinkState::NotConnected)
+            return;
+        status.hostVersion = version;
+        if (refused)
+            status.state = LinkState::NoAnswer;
+        else if (messagesArrived)
+            status.state = LinkState::Connected;
+    });
 }
 
 void HostConnection::sendHello()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/ConnectionSettings.h"
+#include "panel/LinkStatusBoard.h"
 
 #include <atomic>
 #include <cstddef>
@@ -50,6 +51,17 @@ public:
     // "SOURCE_OPEN_SOCKET_ERROR-<code>" of the last failed opening, with the
     // code of the call that failed.
     std::string failureMessage() const;
+    // The system's own description of that code.
+    std::string failureDescription() const;
+
+    // Where the link stands. The listener hears of every change, on the
+    // thread that made it, under a lock: it must only hand the status on.
+    LinkStatus linkStatus() const { return statusBoard.current(); }
+    void setStatusListener(LinkStatusBoard::Listener listener);
+    // Called by the worker after each pass: whether host messages arrived.
+    // A refusal the socket reported after the last of them means nothing
+    // listens at the host's port; a message after a refusal clears it.
+    void noteHostTraffic(bool messagesArrived);
 
     void sendHello();
     // Sends the text if a link exists; false when there is none.
@@ -79,15 +91,20 @@ private:
     std::atomic<bool> ready{false};
     std::atomic<int> version;
     int lastFailureCode = 0;
+    std::string lastFailureReason;
     bool saveFailed = false;
 
     void notifyArrival();
+    // The remote address and port in use, as "A:P".
+    std::string hostText() const;
 
     mutable std::mutex linkLock;
     std::unique_ptr<SocketLink> link;
 
     std::mutex arrivalLock;
     std::function<void()> arrivalHandler;
+
+    LinkStatusBoard statusBoard;
 };
 
 } // namespace pendra

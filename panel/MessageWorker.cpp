@@ -119,6 +119,7 @@ void MessageWorker::workOffMessages()
         else if (kind == HostMessageKind::CoordinatesWithErrors)
             newestWithErrors = &message;
     }
+    connection.noteHostTraffic(!messages.empty());
     if (!newestPosition && !newestWithErrors)
         return;
     ReadoutTexts shown;

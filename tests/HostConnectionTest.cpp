@@ -1,5 +1,6 @@
 #include "panel/HostConnection.h"
 
+#include "net/SocketApi.h"
 #include "panel/MessageWorker.h"
 #include "panel/PanelProtocol.h"
 #include "tests/ScratchSettings.h"
@@ -274,6 +275,50 @@ TEST_F(HostConnectionTest, VersionsAndCoordinatesInOnePassAreHandledInOrder)
     const ReadoutTexts shown = view.readouts()[0];
     EXPECT_EQ(shown.values[0], "4.0000");
     EXPECT_EQ(shown.errors[2], "9.0000");
+}
+
+TEST_F(HostConnectionTest, StatusTellsAHostThatRefusesFromABindThatFailed)
+{
+    std::vector<LinkState> seen;
+    std::mutex seenLock;
+    connection.setStatusListener([&](const LinkStatus& status) {
+        std::lock_guard lock(seenLock);
+        seen.push_back(status.state);
+    });
+    const int nobody = closedUdpPort();
+    settings.remotePort = std::to_string(nobody);
+    MessageWorker worker(connection, view);
+    worker.start();
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    // The greeting is refused: nothing listens there. Wine hands such a
+    // refusal to no call of a datagram socket.
+    const bool refusalsSeen = !runsUnderWine();
+    if (refusalsSeen) {
+        ASSERT_TRUE(
+            waitUntil([&] { return connection.linkStatus().state == LinkState::NoAnswer; }));
+        EXPECT_EQ(describe(connection.linkStatus()),
+                  "No answer from 127.0.0.1:" + std::to_string(nobody) +
+                      ": nothing listens on that port");
+    }
+
+    // A port another socket holds: the bind fails, and says why in the
+    // system's own words.
+    const UdpPeer holder;
+    settings.localPort = std::to_string(holder.port());
+    EXPECT_FALSE(connection.restart(0));
+    EXPECT_EQ(describe(connection.linkStatus()), "Not connected: Couldn't bind to 127.0.0.1: " +
+                                                     socketapi::errorMessage(addressInUseCode()) +
+                                                     " (" + std::to_string(addressInUseCode()) +
+                                                     ")");
+    worker.stop();
+    connection.setStatusListener(nullptr);
+    std::lock_guard lock(seenLock);
+    std::vector<LinkState> expected{LinkState::NotConnected,   LinkState::Connecting,
+                                    LinkState::WaitingForHost, LinkState::NoAnswer,
+                                    LinkState::Connecting,     LinkState::NotConnected};
+    if (!refusalsSeen)
+        expected.erase(expected.begin() + 3);
+    EXPECT_EQ(seen, expected);
 }
 
 TEST_F(HostConnectionTest, StoppingTheWorkerClosesTheLinkOnce)

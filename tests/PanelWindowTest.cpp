@@ -1,5 +1,6 @@
 #include "ui/PanelWindow.h"
 
+#include "net/SocketApi.h"
 #include "panel/ConnectionSettings.h"
 #include "panel/HostConnection.h"
 #include "tests/ScratchSettings.h"
@@ -72,6 +73,20 @@ protected:
     ReadoutLabel* label(const char* name) const { return control<ReadoutLabel>(name); }
 
     void expectSilence() { EXPECT_EQ(host.receive(300ms), std::nullopt); }
+
+    QString statusLine() const { return control<QLabel>("statusLine")->text(); }
+
+    // The strongest green a label paints: fonts and antialiasing differ from
+    // machine to machine, the colour of the glyphs' cores does not.
+    static int brightestGreen(QWidget* shown)
+    {
+        const QImage image = shown->grab().toImage();
+        int brightest = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                brightest = std::max(brightest, image.pixelColor(x, y).green());
+        return brightest;
+    }
 
     void sendToPanel(const std::string& message) { ASSERT_TRUE(host.sendTo(panelPort, message)); }
 
@@ -320,14 +335,70 @@ TEST_F(PanelWindowTest, FailedConnectionShowsTheCodeAndTheButtonsStaySilent)
     const auto seen = dismissNextMessageBox();
     openPanel(false);
     ASSERT_TRUE(seen->has_value()) << "the box comes before the window";
-    EXPECT_EQ((*seen)->text, QString("SOURCE_OPEN_SOCKET_ERROR-%1").arg(addressInUseCode()));
+    // The code as it always was, then the system's words for it.
+    const int code = addressInUseCode();
+    const QString description = QString::fromStdString(socketapi::errorMessage(code));
+    EXPECT_EQ((*seen)->text, QString("SOURCE_OPEN_SOCKET_ERROR-%1\n%2").arg(code).arg(description));
     EXPECT_EQ((*seen)->caption, executableBaseName());
     EXPECT_EQ((*seen)->icon, QMessageBox::Warning);
     EXPECT_EQ((*seen)->buttons, QMessageBox::Ok);
+    EXPECT_EQ(
+        statusLine(),
+        QString("Not connected: Couldn't bind to 127.0.0.1: %1 (%2)").arg(description).arg(code));
     button("doneButton")->click();
     QTest::keyClick(button("doneButton"), Qt::Key_F2);
     expectSilence();
     EXPECT_TRUE(window->workerRunning());
+}
+
+TEST_F(PanelWindowTest, FirstStartWithoutAHostAddressSaysWhereToSetIt)
+{
+    settings.openStore()->clear();
+    const auto seen = dismissNextMessageBox();
+    openPanel(false);
+    ASSERT_TRUE(seen->has_value());
+    const QStringList lines = (*seen)->text.split('\n');
+    ASSERT_EQ(lines.size(), 3) << (*seen)->text.toStdString();
+    EXPECT_TRUE(lines[0].startsWith("SOURCE_OPEN_SOCKET_ERROR-"));
+    EXPECT_EQ(lines[2], "No host address is set: open Options, Setup.");
+    EXPECT_EQ(statusLine(), "Not connected: no host address is set");
+}
+
+TEST_F(PanelWindowTest, StatusLineAndReadoutsFollowTheHost)
+{
+    auto leaving = std::make_unique<UdpPeer>();
+    const int hostPort = leaving->port();
+    store("Remote_IP_Port", QString::number(hostPort));
+    openPanel(false);
+    ASSERT_EQ(leaving->receive(10s), "QVL_PENDRA_8:3");
+    EXPECT_EQ(statusLine(), QString("Waiting for the host at 127.0.0.1:%1").arg(hostPort));
+    ASSERT_TRUE(leaving->sendTo(panelPort, "QVL_IP_COORD:1,2,3,4,5,6"));
+    ASSERT_TRUE(waitForText("xValue", "1.0000"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return statusLine().startsWith("Connected"); }, 10000));
+    EXPECT_EQ(statusLine(), QString("Connected to 127.0.0.1:%1, host version 1").arg(hostPort));
+    EXPECT_GT(brightestGreen(label("xValue")), 200);
+
+    // The host goes away: the next command is refused, and the values dim.
+    if (runsUnderWine())
+        GTEST_SKIP() << "wine hands an ICMP refusal to no call of a datagram socket";
+    leaving.reset();
+    button("stopExecutionButton")->click();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return statusLine().startsWith("No answer"); }, 10000));
+    EXPECT_EQ(statusLine(),
+              QString("No answer from 127.0.0.1:%1: nothing listens on that port").arg(hostPort));
+    EXPECT_EQ(label("xValue")->text(), "1.0000") << "the values stay";
+    EXPECT_NEAR(brightestGreen(label("xValue")), 102, 25) << "drawn at 40 % brightness";
+    EXPECT_GT(brightestGreen(label("xName")), 200) << "names stay as they are";
+
+    // It comes back: its next message brings the bright green back.
+    UdpPeer back(hostPort);
+    ASSERT_TRUE(back.sendTo(panelPort, "Version:2"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return statusLine().endsWith("host version 2"); }, 10000));
+    EXPECT_GT(brightestGreen(label("xValue")), 200);
+
+    // Restart shows at once where the new link stands.
+    button("restartButton")->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return statusLine().startsWith("Waiting"); }, 10000));
 }
 
 TEST_F(PanelWindowTest, SetupThatFailsKeepsTheTypedValuesButStoresNothing)
@@ -501,6 +572,21 @@ TEST_F(ScaledPanelTest, RendersThePanelAndDialogsForPeopleToLookAt)
     const QString folder = QStringLiteral(PENDRA_SCREENSHOT_DIR);
     const QString scale = expectedRatio() == 2 ? QStringLiteral("@2x") : QString();
     EXPECT_TRUE(window->grab().save(folder + "/panel" + scale + ".png"));
+
+    // The panel in each state the status line knows.
+    const std::string endpoint = "10.0.0.5:7712";
+    const std::vector<std::pair<const char*, LinkStatus>> states{
+        {"connecting", {LinkState::Connecting, endpoint, 1, {}}},
+        {"not-connected",
+         {LinkState::NotConnected, endpoint, 1,
+          "Couldn't bind to 10.1.2.3: Cannot assign requested address (99)"}},
+        {"waiting", {LinkState::WaitingForHost, endpoint, 1, {}}},
+        {"connected", {LinkState::Connected, endpoint, 2, {}}},
+        {"no-answer", {LinkState::NoAnswer, endpoint, 2, {}}}};
+    for (const auto& [name, status] : states) {
+        window->showLinkStatus(status);
+        EXPECT_TRUE(window->grab().save(folder + "/panel-" + name + scale + ".png"));
+    }
 
     SetupDialog setup;
     setup.setValues({"127.0.0.1", "7714", "127.0.0.1", "7712", 1});

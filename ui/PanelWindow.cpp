@@ -41,6 +41,11 @@ PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& con
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     bindControls();
+    // The status comes from whichever thread changed it; it is shown on ours.
+    connection.setStatusListener([this](const LinkStatus& status) {
+        QMetaObject::invokeMethod(
+            this, [this, status] { showLinkStatus(status); }, Qt::QueuedConnection);
+    });
     addAboutToSystemMenu();
     setWindowIcon(pictures::applicationIcon());
     applyLook();
@@ -54,6 +59,7 @@ PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& con
 PanelWindow::~PanelWindow()
 {
     stopWorker();
+    connection.setStatusListener(nullptr);
 }
 
 void PanelWindow::bindControls()
@@ -169,9 +175,14 @@ void PanelWindow::showErrorReadouts(bool show)
 
 void PanelWindow::connectAndGreet()
 {
-    if (!connection.connectAndGreet(displayErrorsValue))
-        showPanelMessage(this, QString::fromStdString(connection.failureMessage()));
-    else if (connection.settingsNotSaved())
+    if (!connection.connectAndGreet(displayErrorsValue)) {
+        // The code as it always was, then what it means.
+        QString text = QString::fromStdString(connection.failureMessage()) + QLatin1Char('\n') +
+                       QString::fromStdString(connection.failureDescription());
+        if (settings.remoteAddress.empty())
+            text += QStringLiteral("\nNo host address is set: open Options, Setup.");
+        showPanelMessage(this, text);
+    } else if (connection.settingsNotSaved())
         showPanelMessage(this, tr("The settings could not be saved to %1.\nThe connection "
                                   "works with them, but they will not be there at the next start.")
                                    .arg(settings.storeLocation()));
@@ -237,6 +248,16 @@ void PanelWindow::showReadouts(ReadoutTexts texts)
     // Queued to the window's thread; Qt drops it if the window is gone by then.
     QMetaObject::invokeMethod(
         this, [this, texts = std::move(texts)] { applyReadouts(texts); }, Qt::QueuedConnection);
+}
+
+void PanelWindow::showLinkStatus(const LinkStatus& status)
+{
+    ui->statusLine->setText(QString::fromStdString(describe(status)));
+    const bool live = readoutsLive(status.state);
+    for (ReadoutLabel* label : valueLabels)
+        label->setDimmed(!live);
+    for (ReadoutLabel* label : errorValueLabels)
+        label->setDimmed(!live);
 }
 
 void PanelWindow::applyReadouts(const ReadoutTexts& texts)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "panel/LinkStatus.h"
 #include "panel/MessageWorker.h"
 #include "panel/PanelView.h"
 
@@ -41,6 +42,8 @@ public:
     void showErrorReadouts(bool show);
     int displayErrors() const { return displayErrorsValue; }
     bool workerRunning() const { return worker.isRunning(); }
+    // The status line and, from it, whether the readouts are drawn as live.
+    void showLinkStatus(const LinkStatus& status);
 
 public slots:
     void reject() override;

@@ -43,6 +43,22 @@ void ReadoutLabel::setPointFont(int tenthsOfPoint, const QString& faceName)
     update();
 }
 
+void ReadoutLabel::setDimmed(bool dim)
+{
+    if (dim == dimmed)
+        return;
+    dimmed = dim;
+    update();
+}
+
+QColor ReadoutLabel::shownTextColor() const
+{
+    if (!dimmed)
+        return textColour;
+    return QColor::fromHsv(textColour.hsvHue(), textColour.hsvSaturation(),
+                           textColour.value() * 2 / 5);
+}
+
 QFont ReadoutLabel::fittedFont() const
 {
     QFont fitted = font();
@@ -70,7 +86,7 @@ void ReadoutLabel::paintEvent(QPaintEvent* /*event*/)
 {
     QPainter painter(this);
     painter.fillRect(rect(), background);
-    painter.setPen(textColour);
+    painter.setPen(shownTextColor());
     painter.setFont(fittedFont());
     painter.drawText(contentsRect(), static_cast<int>(alignment()), text());
 }

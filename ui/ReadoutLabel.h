@@ -21,6 +21,14 @@ public:
     void setTextColor(std::uint32_t colorRef);
     QColor textColor() const { return textColour; }
 
+    // A dimmed label draws its text at 40 % of the colour's brightness, on the
+    // same face: a value that is no longer live stays readable but does not
+    // pretend to be.
+    void setDimmed(bool dimmed);
+    bool isDimmed() const { return dimmed; }
+    // The colour the text is drawn in now.
+    QColor shownTextColor() const;
+
     // A font of the given size in tenths of a point and face name; a face
     // such as "Arial Bold" names its style as well.
     void setPointFont(int tenthsOfPoint, const QString& faceName);
@@ -35,6 +43,7 @@ protected:
 private:
     QColor background{Qt::black};
     QColor textColour{Qt::white};
+    bool dimmed = false;
 };
 
 } // namespace pendra

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <string>
+
+namespace pendra {
+
+// Where the link to the host stands, as the operator is told it.
+enum class LinkState {
+    // The link is being opened.
+    Connecting,
+    // No link: opening failed, for the reason given.
+    NotConnected,
+    // Greeted, and no host message since.
+    WaitingForHost,
+    // A host message arrived since the greeting.
+    Connected,
+    // The system reported a refusal since the last host message: nothing
+    // listens at the host's port.
+    NoAnswer,
+};
+
+struct LinkStatus
+{
+    LinkState state = LinkState::NotConnected;
+    // The remote address and port in use, as "A:P".
+    std::string host;
+    int hostVersion = 1;
+    // Why there is no link: the failed step and the system's description.
+    std::string reason;
+
+    bool operator==(const LinkStatus&) const = default;
+};
+
+// The status line's text, such as "Connected to 10.0.0.5:7712, host version 2".
+std::string describe(const LinkStatus& status);
+// Whether the readouts may be shown as live: not while there is no link or
+// the host refuses. A host that is merely quiet does not count against them,
+// since a measuring machine at rest sends nothing.
+bool readoutsLive(LinkState state);
+
+} // namespace pendra

@@ -1,8 +1,6 @@
 #include "bench/BenchSocket.h"
 
 #include <arpa/inet.h>
-#include <cstdlib>
-#include <dirent.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <stdexcept>
@@ -89,19 +87,6 @@ void BenchSocket::shutdown()
 int BenchSocket::freePort()
 {
     return BenchSocket().port();
-}
-
-std::vector<int> BenchSocket::listNumbers(const std::string& folder)
-{
-    std::vector<int> numbers;
-    if (DIR* entries = ::opendir(folder.c_str())) {
-        while (const dirent* entry = ::readdir(entries)) {
-            if (const int number = std::atoi(entry->d_name); number > 0)
-                numbers.push_back(number);
-        }
-        ::closedir(entries);
-    }
-    return numbers;
 }
 
 } // namespace pendra::bench

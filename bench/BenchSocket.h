@@ -1,9 +1,7 @@
 #pragma once
 
 #include <chrono>
-#include <string>
 #include <string_view>
-#include <vector>
 
 namespace pendra::bench {
 
@@ -34,8 +32,6 @@ public:
 
     // A port on 127.0.0.1 nobody uses now.
     static int freePort();
-    // The numeric entries of a folder, such as /proc/self/task.
-    static std::vector<int> listNumbers(const std::string& folder);
 
 private:
     int fd = -1;

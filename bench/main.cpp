@@ -16,11 +16,12 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fstream>
 #include <memory>
 #include <string>
-#include <sys/resource.h>
 #include <thread>
 #include <vector>
 
@@ -175,13 +176,27 @@ struct Activity
     long contextSwitches = 0;
 };
 
+// The numeric entries of a folder, such as /proc/self/task.
+std::vector<int> listNumbers(const std::string& folder)
+{
+    std::vector<int> numbers;
+    if (DIR* entries = ::opendir(folder.c_str())) {
+        while (const dirent* entry = ::readdir(entries)) {
+            if (const int number = std::atoi(entry->d_name); number > 0)
+                numbers.push_back(number);
+        }
+        ::closedir(entries);
+    }
+    return numbers;
+}
+
 // CPU time and context switches of all threads of a process, from the
 // scheduler's own counts (nanoseconds, not clock ticks).
 Activity activityOf(int pid)
 {
     const std::string tasks = (pid == 0 ? "/proc/self" : "/proc/" + std::to_string(pid)) + "/task";
     Activity activity;
-    for (int tid : BenchSocket::listNumbers(tasks)) {
+    for (int tid : listNumbers(tasks)) {
         const std::string task = tasks + "/" + std::to_string(tid);
         std::ifstream schedstat(task + "/schedstat");
         long long runNanoseconds = 0;

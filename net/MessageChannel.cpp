@@ -21,6 +21,7 @@ void MessageChannel::reset()
         std::lock_guard lock(receiveLock);
         receiveQueue.clear();
         deliveryCallback = nullptr;
+        arrivalNotifier = nullptr;
     }
     std::lock_guard lock(sendLock);
     sendQueue.clear();

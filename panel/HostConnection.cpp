@@ -66,8 +66,12 @@ bool HostConnection::openLink()
           "net.core.rmem_max)",
           opening->receiveBufferBytes(), SocketLink::kReceiveBufferRequest);
     opening->setArrivalNotifier([this] { notifyArrival(); });
-    std::lock_guard lock(linkLock);
-    link = std::move(opening);
+    {
+        std::lock_guard lock(linkLock);
+        link = std::move(opening);
+    }
+    // What arrived before the link was in place told nobody who could take it.
+    notifyArrival();
     return true;
 }
 

@@ -14,8 +14,7 @@ QIcon scalableIcon(const QString& path)
     return QIcon(path);
 }
 
-} // namespace
-
+// The resource path of the picture with the given bitmap id, empty for none.
 QString pathForBitmapId(std::uint16_t bitmapId)
 {
     switch (bitmapId) {
@@ -33,6 +32,8 @@ QString pathForBitmapId(std::uint16_t bitmapId)
         return {};
     }
 }
+
+} // namespace
 
 QIcon buttonPicture(std::uint16_t bitmapId)
 {

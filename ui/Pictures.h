@@ -13,8 +13,6 @@ namespace pendra::pictures {
 // The size the button pictures are shown at, in device-independent pixels.
 inline constexpr QSize kButtonPictureSize{116, 113};
 
-// The resource path of the picture with the given id, empty for an unknown id.
-QString pathForBitmapId(std::uint16_t bitmapId);
 // The picture for a button's bitmap id; a null icon when there is none or
 // its source cannot be read.
 QIcon buttonPicture(std::uint16_t bitmapId);

@@ -1,5 +1,6 @@
 #include "ui/ReadoutLabel.h"
 
+#include <QFontInfo>
 #include <QPainter>
 #include <QStringList>
 
@@ -63,21 +64,16 @@ QFont ReadoutLabel::fittedFont() const
 {
     QFont fitted = font();
     const int room = contentsRect().width();
-    for (int step = 0; step < 64; ++step) {
-        const int needed = QFontMetrics(fitted).horizontalAdvance(text());
-        if (needed <= room || needed == 0)
-            break;
-        if (fitted.pixelSize() > 0) {
-            const int smaller = fitted.pixelSize() * room / needed;
-            fitted.setPixelSize(std::max(1, std::min(smaller, fitted.pixelSize() - 1)));
-            if (fitted.pixelSize() == 1)
-                break;
-        } else {
-            const qreal smaller = fitted.pointSizeF() * room / needed;
-            if (smaller < 1)
-                break;
-            fitted.setPointSizeF(std::min(smaller, fitted.pointSizeF() - 0.5));
-        }
+    // The size asked for: what the system made of it may differ (wine's
+    // offscreen platform reports no real size at all).
+    int size = fitted.pixelSize() > 0 ? fitted.pixelSize() : QFontInfo(fitted).pixelSize();
+    int needed = QFontMetrics(fitted).horizontalAdvance(text());
+    while (needed > room && size > 1) {
+        // Widths grow with the size: shrink by the overflow, then a pixel at a
+        // time while rounding still leaves it too wide.
+        size = std::max(1, std::min(size - 1, size * room / needed));
+        fitted.setPixelSize(size);
+        needed = QFontMetrics(fitted).horizontalAdvance(text());
     }
     return fitted;
 }

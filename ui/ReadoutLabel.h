@@ -25,9 +25,6 @@ public:
     // same face: a value that is no longer live stays readable but does not
     // pretend to be.
     void setDimmed(bool dimmed);
-    bool isDimmed() const { return dimmed; }
-    // The colour the text is drawn in now.
-    QColor shownTextColor() const;
 
     // A font of the given size in tenths of a point and face name; a face
     // such as "Arial Bold" names its style as well.
@@ -41,6 +38,9 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // The colour the text is drawn in now.
+    QColor shownTextColor() const;
+
     QColor background{Qt::black};
     QColor textColour{Qt::white};
     bool dimmed = false;

@@ -49,12 +49,6 @@ void writeText(HKEY key, const wchar_t* name, const std::wstring& text)
 
 } // namespace
 
-TEST(SettingsRegistry, TheKeyIsUnderTheCurrentUsersSoftware)
-{
-    EXPECT_EQ(ConnectionSettings("pendra").storeLocation(),
-              "HKEY_CURRENT_USER\\Software\\Orvane\\Metrova\\pendra");
-}
-
 TEST(SettingsRegistry, TextsAreStringsAndDisplayErrorsA32BitNumberDirectlyInTheKey)
 {
     ScratchSettings scratch;

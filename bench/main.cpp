@@ -3,9 +3,12 @@
 // ratios between the two carry over to another machine.
 //
 //   pendra-bench                      the panel's HostConnection and worker, in process
-//   pendra-bench --panel-port P --host-port H [--pid N]
+//   pendra-bench --panel-port P --host-port H [--pid N] [--bare-port B --bare-pid M]
+//                [--frame-log FILE]
 //                                     a panel program already running, configured to
-//                                     talk to 127.0.0.1:H from 127.0.0.1:P
+//                                     talk to 127.0.0.1:H from 127.0.0.1:P, beside
+//                                     pendra-bare-loop on port B; FILE is the panel's
+//                                     log, with its "pendra.frames" category on
 
 #include "bench/BenchSocket.h"
 #include "bench/Latencies.h"
@@ -20,8 +23,10 @@
 #include <cstring>
 #include <dirent.h>
 #include <fstream>
+#include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <thread>
 #include <vector>
 
@@ -170,10 +175,30 @@ Latencies commandLatency(BenchSocket& host, Responder& responder, int samples)
     return latencies;
 }
 
-struct Activity
+struct Usage
 {
     double cpuSeconds = 0;
     long contextSwitches = 0;
+};
+
+// What each thread of a process has used so far, by thread id. A thread that
+// ends between two readings takes its counts with it, so differences are
+// taken thread by thread, never of the sums.
+struct Activity
+{
+    std::map<int, Usage> threads;
+
+    Usage since(const Activity& earlier) const
+    {
+        Usage used;
+        for (const auto& [tid, now] : threads) {
+            const auto before = earlier.threads.find(tid);
+            const Usage then = before == earlier.threads.end() ? Usage{} : before->second;
+            used.cpuSeconds += now.cpuSeconds - then.cpuSeconds;
+            used.contextSwitches += now.contextSwitches - then.contextSwitches;
+        }
+        return used;
+    }
 };
 
 // The numeric entries of a folder, such as /proc/self/task.
@@ -198,17 +223,18 @@ Activity activityOf(int pid)
     Activity activity;
     for (int tid : listNumbers(tasks)) {
         const std::string task = tasks + "/" + std::to_string(tid);
+        Usage& usage = activity.threads[tid];
         std::ifstream schedstat(task + "/schedstat");
         long long runNanoseconds = 0;
         if (schedstat >> runNanoseconds)
-            activity.cpuSeconds += static_cast<double>(runNanoseconds) / 1e9;
+            usage.cpuSeconds = static_cast<double>(runNanoseconds) / 1e9;
         std::ifstream status(task + "/status");
         std::string line;
         while (std::getline(status, line)) {
             long value = 0;
             if (std::sscanf(line.c_str(), "voluntary_ctxt_switches: %ld", &value) == 1 ||
                 std::sscanf(line.c_str(), "nonvoluntary_ctxt_switches: %ld", &value) == 1)
-                activity.contextSwitches += value;
+                usage.contextSwitches += value;
         }
     }
     return activity;
@@ -218,14 +244,13 @@ void printIdle(const char* what, int pid, std::chrono::seconds span)
 {
     const Activity before = activityOf(pid);
     std::this_thread::sleep_for(span);
-    const Activity after = activityOf(pid);
+    const Usage used = activityOf(pid).since(before);
     const double seconds = static_cast<double>(span.count());
     // The bench's own main thread wakes once from its sleep; that is not the panel.
     const long ownWakeUps = pid == 0 ? 1 : 0;
     std::printf("%-18s %.4f %% of one core, %.1f wake-ups/s over %lld s\n", what,
-                100.0 * (after.cpuSeconds - before.cpuSeconds) / seconds,
-                static_cast<double>(after.contextSwitches - before.contextSwitches - ownWakeUps) /
-                    seconds,
+                100.0 * used.cpuSeconds / seconds,
+                static_cast<double>(used.contextSwitches - ownWakeUps) / seconds,
                 static_cast<long long>(span.count()));
 }
 
@@ -266,48 +291,143 @@ void runInProcess()
     printIdle("whole process", 0, 5s);
 }
 
-void runAgainstProgram(int panelPort, int hostPort, int pid)
+// The CPU share of one process while a job runs, against the wall time it took.
+template <typename Job> double cpuShareWhile(int pid, Job job)
+{
+    const Activity before = activityOf(pid);
+    const auto started = Clock::now();
+    job();
+    const double wall = std::chrono::duration<double>(Clock::now() - started).count();
+    return 100.0 * activityOf(pid).since(before).cpuSeconds / wall;
+}
+
+// How many lines of a log name a readout frame: the panel writes one for each
+// update of its window when its "pendra.frames" category is on.
+long framesLogged(const std::string& log)
+{
+    std::ifstream in(log);
+    long frames = 0;
+    std::string line;
+    while (std::getline(in, line))
+        frames += line.find("readout frame") != std::string::npos;
+    return frames;
+}
+
+// A host that answers every greeting with its version, as some hosts do, for
+// the given time: greetings a second and the panel's CPU share.
+void answerEveryGreeting(BenchSocket& host, int panelPort, int pid, std::chrono::seconds span)
+{
+    host.drain();
+    long greetings = 0;
+    const double cpu = cpuShareWhile(pid, [&] {
+        host.sendTo(panelPort, "Version:2");
+        const auto end = Clock::now() + span;
+        char buffer[256];
+        while (Clock::now() < end) {
+            const int received = host.receive(buffer, sizeof buffer, 50ms);
+            if (received <= 0)
+                continue;
+            if (std::string_view(buffer, static_cast<std::size_t>(received))
+                    .starts_with("QVL_PENDRA_8")) {
+                ++greetings;
+                host.sendTo(panelPort, "Version:2");
+            }
+        }
+    });
+    std::printf(
+        "answering each greeting with a version, %lld s: %.1f greetings/s, panel %.2f %% of "
+        "one core\n",
+        static_cast<long long>(span.count()),
+        static_cast<double>(greetings) / static_cast<double>(span.count()), cpu);
+    host.drain();
+}
+
+struct Program
+{
+    int port = 0;
+    int pid = 0;
+};
+
+void runAgainstProgram(int hostPort, Program panel, Program bare, const std::string& frameLog)
 {
     BenchSocket host(hostPort);
-    std::printf("pendra-bench: host on 127.0.0.1:%d, the panel program on 127.0.0.1:%d\n", hostPort,
-                panelPort);
+    std::printf("pendra-bench: host on 127.0.0.1:%d, the panel program on 127.0.0.1:%d", hostPort,
+                panel.port);
+    if (bare.port > 0)
+        std::printf(", the bare loop on 127.0.0.1:%d", bare.port);
+    std::printf("\n");
     // The panel greets on start; announce version 2 so that it acknowledges.
-    host.sendTo(panelPort, "Version:2");
+    host.sendTo(panel.port, "Version:2");
     char buffer[64];
     host.receive(buffer, sizeof buffer, 5s);
-    for (int rate : {50, 100, 200, 1000}) {
-        const Run run = drive(host, panelPort, rate, static_cast<std::size_t>(rate) * 3);
-        std::printf("%6d/s for 3 s  %5zu/%-5zu acknowledged  %s\n", rate, run.acknowledged,
-                    run.sent, run.latencies.summary().c_str());
+    host.drain();
+
+    std::printf("\nhost message -> acknowledgement, steady rate for 3 s; CPU in %% of one core; "
+                "latencies in microseconds\n");
+    for (int rate : {100, 1000, 5000}) {
+        const std::size_t count = static_cast<std::size_t>(rate) * 3;
+        const long framesBefore = framesLogged(frameLog);
+        Run panelRun;
+        const auto started = Clock::now();
+        const double panelCpu =
+            cpuShareWhile(panel.pid, [&] { panelRun = drive(host, panel.port, rate, count); });
+        const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
+        const double updates = static_cast<double>(framesLogged(frameLog) - framesBefore) / seconds;
+        std::printf(
+            "%5d/s  panel %5zu/%-5zu acknowledged  CPU %6.2f %%  %6.1f window updates/s  %s\n",
+            rate, panelRun.acknowledged, panelRun.sent, panelCpu, updates,
+            panelRun.latencies.summary().c_str());
+        if (bare.port <= 0)
+            continue;
+        Run bareRun;
+        const double bareCpu =
+            cpuShareWhile(bare.pid, [&] { bareRun = drive(host, bare.port, rate, count); });
+        std::printf("%7s bare  %5zu/%-5zu acknowledged  CPU %6.2f %%                         %s\n",
+                    "", bareRun.acknowledged, bareRun.sent, bareCpu,
+                    bareRun.latencies.summary().c_str());
+        std::printf("%7s ratio panel/bare  CPU %.1fx  p50 %.1fx  p99 %.1fx\n", "",
+                    bareCpu > 0 ? panelCpu / bareCpu : 0.0,
+                    panelRun.latencies.ratio(bareRun.latencies, 50),
+                    panelRun.latencies.ratio(bareRun.latencies, 99));
     }
+    std::printf("\n");
     for (std::size_t count : {150u, 1000u}) {
-        const Run run = drive(host, panelPort, 0, count);
+        const Run run = drive(host, panel.port, 0, count);
         std::printf("burst of %-6zu   %5zu/%-5zu acknowledged  %s\n", count, run.acknowledged,
                     run.sent, run.latencies.summary().c_str());
     }
-    if (pid > 0) {
-        std::this_thread::sleep_for(1s);
-        printIdle("idle program", pid, 5s);
-    }
+    std::printf("\n");
+    answerEveryGreeting(host, panel.port, panel.pid, 5s);
+    std::this_thread::sleep_for(1s);
+    printIdle("idle program", panel.pid, 5s);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    int panelPort = 0;
     int hostPort = 0;
-    int pid = 0;
+    Program panel;
+    Program bare;
+    std::string frameLog;
     for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--panel-port") == 0)
-            panelPort = std::atoi(argv[i + 1]);
-        else if (std::strcmp(argv[i], "--host-port") == 0)
-            hostPort = std::atoi(argv[i + 1]);
-        else if (std::strcmp(argv[i], "--pid") == 0)
-            pid = std::atoi(argv[i + 1]);
+        const std::string option = argv[i];
+        const char* value = argv[i + 1];
+        if (option == "--panel-port")
+            panel.port = std::atoi(value);
+        else if (option == "--host-port")
+            hostPort = std::atoi(value);
+        else if (option == "--pid")
+            panel.pid = std::atoi(value);
+        else if (option == "--bare-port")
+            bare.port = std::atoi(value);
+        else if (option == "--bare-pid")
+            bare.pid = std::atoi(value);
+        else if (option == "--frame-log")
+            frameLog = value;
     }
-    if (panelPort > 0 && hostPort > 0)
-        runAgainstProgram(panelPort, hostPort, pid);
+    if (panel.port > 0 && hostPort > 0)
+        runAgainstProgram(hostPort, panel, bare, frameLog);
     else
         runInProcess();
     return 0;

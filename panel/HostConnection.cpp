@@ -25,7 +25,8 @@ std::string failedStep(std::string text)
 } // namespace
 
 HostConnection::HostConnection(ConnectionSettings& connectionSettings)
-    : settings(connectionSettings), version(kInitialHostVersion)
+    : settings(connectionSettings), version(kInitialHostVersion),
+      lastGreeting(std::chrono::steady_clock::time_point::min().time_since_epoch().count())
 {
 }
 
@@ -158,7 +159,15 @@ void HostConnection::noteHostTraffic(bool messagesArrived)
 
 void HostConnection::sendHello()
 {
+    lastGreeting = std::chrono::steady_clock::now().time_since_epoch().count();
     sendText(buildGreeting());
+}
+
+std::chrono::steady_clock::time_point HostConnection::nextGreetingAllowed() const
+{
+    using Clock = std::chrono::steady_clock;
+    const Clock::time_point last{Clock::duration{lastGreeting.load()}};
+    return last == Clock::time_point::min() ? last : last + kGreetingInterval;
 }
 
 bool HostConnection::sendText(std::string_view text)

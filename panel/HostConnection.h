@@ -4,6 +4,7 @@
 #include "panel/LinkStatusBoard.h"
 
 #include <atomic>
+#include <chrono>
 #include <cstddef>
 #include <functional>
 #include <memory>
@@ -63,7 +64,11 @@ public:
     // listens at the host's port; a message after a refusal clears it.
     void noteHostTraffic(bool messagesArrived);
 
+    // Greets the host now. Greetings that answer the host's versions wait
+    // for nextGreetingAllowed(): one interval after the last greeting.
     void sendHello();
+    static constexpr std::chrono::milliseconds kGreetingInterval{20};
+    std::chrono::steady_clock::time_point nextGreetingAllowed() const;
     // Sends the text if a link exists; false when there is none.
     bool sendText(std::string_view text);
     // The command of a function button (0 to 4), if the panel is ready and linked.
@@ -90,6 +95,8 @@ private:
     ConnectionSettings& settings;
     std::atomic<bool> ready{false};
     std::atomic<int> version;
+    // When the last greeting left, as a count of the steady clock.
+    std::atomic<std::chrono::steady_clock::rep> lastGreeting;
     int lastFailureCode = 0;
     std::string lastFailureReason;
     bool saveFailed = false;

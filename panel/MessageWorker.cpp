@@ -3,24 +3,10 @@
 #include "panel/HostConnection.h"
 #include "panel/PanelProtocol.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace pendra {
-
-namespace {
-
-// Lays the texts of a later message over those of earlier ones.
-void overlay(ReadoutTexts& onto, const ReadoutTexts& later)
-{
-    for (std::size_t i = 0; i < onto.values.size(); ++i) {
-        if (later.values[i])
-            onto.values[i] = later.values[i];
-    }
-    for (std::size_t i = 0; i < onto.errors.size(); ++i) {
-        if (later.errors[i])
-            onto.errors[i] = later.errors[i];
-    }
-}
-
-} // namespace
 
 ReadoutTexts showCoordinates(const std::string& text, bool withErrors)
 {
@@ -92,17 +78,58 @@ void MessageWorker::wake()
 
 void MessageWorker::run()
 {
+    std::optional<Clock::time_point> wakeAt;
     for (;;) {
+        bool arrived = false;
         {
             std::unique_lock lock(stopLock);
-            wakeSignal.wait(lock, [this] { return stopRequested || messagesArrived; });
+            const auto woken = [this] {
+                return stopRequested || messagesArrived;
+            };
+            // A greeting or readouts that wait for their turn bound the
+            // sleep; arrivals are still worked off at once meanwhile.
+            if (wakeAt)
+                wakeSignal.wait_until(lock, *wakeAt, woken);
+            else
+                wakeSignal.wait(lock, woken);
             if (stopRequested)
                 break;
-            messagesArrived = false;
+            arrived = std::exchange(messagesArrived, false);
         }
-        workOffMessages();
+        if (arrived)
+            workOffMessages();
+        const auto greetingDue = sendOwedGreeting();
+        const auto readoutsDue = showUnshownReadouts();
+        wakeAt = greetingDue && readoutsDue ? std::min(*greetingDue, *readoutsDue)
+                                            : (greetingDue ? greetingDue : readoutsDue);
     }
     connection.closeLink();
+}
+
+std::optional<MessageWorker::Clock::time_point> MessageWorker::sendOwedGreeting()
+{
+    if (!greetingOwed)
+        return std::nullopt;
+    const Clock::time_point allowed = connection.nextGreetingAllowed();
+    if (Clock::now() < allowed)
+        return allowed;
+    greetingOwed = false;
+    connection.sendHello();
+    return std::nullopt;
+}
+
+std::optional<MessageWorker::Clock::time_point> MessageWorker::showUnshownReadouts()
+{
+    if (!unshown)
+        return std::nullopt;
+    const Clock::time_point due = lastShown + view.readoutInterval();
+    const Clock::time_point now = Clock::now();
+    if (now < due)
+        return due;
+    lastShown = now;
+    view.showReadouts(std::move(*unshown));
+    unshown.reset();
+    return std::nullopt;
 }
 
 void MessageWorker::workOffMessages()
@@ -127,8 +154,11 @@ void MessageWorker::workOffMessages()
         shown = showCoordinates(*newestWithErrors, true);
     // A plain position after the last one with errors brings newer values.
     if (newestPosition && (!newestWithErrors || newestPosition > newestWithErrors))
-        overlay(shown, showCoordinates(*newestPosition, false));
-    view.showReadouts(std::move(shown));
+        shown.overlay(showCoordinates(*newestPosition, false));
+    if (unshown)
+        unshown->overlay(shown);
+    else
+        unshown = std::move(shown);
 }
 
 HostMessageKind MessageWorker::answerMessage(const std::string& text)
@@ -138,7 +168,9 @@ HostMessageKind MessageWorker::answerMessage(const std::string& text)
     case HostMessageKind::Version:
         if (const auto announced = parseVersion(text))
             connection.setHostVersion(*announced);
-        connection.sendHello();
+        // Answered by the next greeting that may leave: one for all the
+        // versions that came while it waited.
+        greetingOwed = true;
         break;
     case HostMessageKind::Coordinates:
     case HostMessageKind::CoordinatesWithErrors:

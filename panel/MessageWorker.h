@@ -3,8 +3,10 @@
 #include "panel/PanelProtocol.h"
 #include "panel/PanelView.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -13,10 +15,12 @@ namespace pendra {
 class HostConnection;
 
 // The background thread that works off host messages. It sleeps until
-// messages arrive, then handles every one that waits, in order: answers
-// version messages with a new greeting, and acknowledges coordinate messages
-// for hosts that want it. The readouts then get the newest values, in one
-// update of the view per pass. When asked to stop it closes the link and
+// messages arrive, then handles every one that waits, in order: acknowledges
+// coordinate messages for hosts that want it, at once, and answers version
+// messages with a new greeting, at most one per greeting interval, so that
+// a host that answers every greeting with its version is not flooded. The
+// readouts get the newest values, at most once per frame of the screen. The readouts then get the
+// newest values, in one update of the view per pass. When asked to stop it closes the link and
 // ends; stop() waits for that.
 class MessageWorker
 {
@@ -34,12 +38,18 @@ public:
     void stop();
     bool isRunning() const { return thread.joinable(); }
 
-    // The replies one host message calls for go out at once; returns what
-    // kind of message it was.
-    HostMessageKind answerMessage(const std::string& text);
-
 private:
+    using Clock = std::chrono::steady_clock;
+
     void run();
+    // Answers one host message; returns what kind of message it was.
+    HostMessageKind answerMessage(const std::string& text);
+    // Sends the greeting that versions call for once it may leave; until then
+    // returns when it may.
+    std::optional<Clock::time_point> sendOwedGreeting();
+    // Hands the newest texts to the view once its frame has come; until then
+    // returns when it comes.
+    std::optional<Clock::time_point> showUnshownReadouts();
     void wake();
     void workOffMessages();
 
@@ -51,6 +61,10 @@ private:
     bool stopRequested = false;
     bool messagesArrived = false;
     bool stopped = false;
+    // Used by the worker's thread only.
+    bool greetingOwed = false;
+    std::optional<ReadoutTexts> unshown;
+    Clock::time_point lastShown;
 };
 
 // The readout texts of a coordinate message: four decimals for each value

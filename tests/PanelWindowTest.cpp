@@ -269,6 +269,23 @@ TEST_F(PanelWindowTest, VersionTwoIsAcknowledgedAndVersionOneIsNot)
     expectSilence();
 }
 
+TEST_F(PanelWindowTest, ABurstEndsWithTheNewestValuesShownAndEveryPositionAcknowledged)
+{
+    openPanel();
+    sendToPanel("Version:2");
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_8:3");
+    constexpr int kBurst = 500;
+    for (int i = 0; i < kBurst; ++i)
+        sendToPanel("QVL_IP_COORD2:" + std::to_string(i) + ",0,0,0,0,0,0,0," + std::to_string(i));
+    int acknowledged = 0;
+    while (acknowledged < kBurst && host.receive(10s) == "QVL_PENDRA_9")
+        ++acknowledged;
+    EXPECT_EQ(acknowledged, kBurst);
+    const QString newest = QString::number(kBurst - 1) + ".0000";
+    ASSERT_TRUE(waitForText("xValue", newest));
+    EXPECT_EQ(label("ezValue")->text(), newest);
+}
+
 TEST_F(PanelWindowTest, RestartClosesTheLinkAndGreetsAgain)
 {
     openPanel();

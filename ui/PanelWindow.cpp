@@ -14,7 +14,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QLoggingCategory>
 #include <QPushButton>
+#include <QScreen>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -25,6 +27,10 @@ namespace pendra {
 namespace {
 
 constexpr unsigned kAboutSystemCommand = 0x0010;
+
+// One line for each update of the readouts, for the benchmark to count:
+// QT_LOGGING_RULES="pendra.frames.debug=true".
+Q_LOGGING_CATEGORY(frameLog, "pendra.frames", QtWarningMsg)
 
 } // namespace
 
@@ -41,6 +47,7 @@ PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& con
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     bindControls();
+    noteScreenRate();
     // The status comes from whichever thread changed it; it is shown on ours.
     connection.setStatusListener([this](const LinkStatus& status) {
         QMetaObject::invokeMethod(
@@ -250,6 +257,27 @@ void PanelWindow::showReadouts(ReadoutTexts texts)
         this, [this, texts = std::move(texts)] { applyReadouts(texts); }, Qt::QueuedConnection);
 }
 
+std::chrono::nanoseconds PanelWindow::readoutInterval() const
+{
+    return std::chrono::nanoseconds(frameNanoseconds.load());
+}
+
+void PanelWindow::noteScreenRate()
+{
+    const QScreen* shownOn = screen();
+    double rate = shownOn ? shownOn->refreshRate() : 0.0;
+    if (!(rate >= 1.0 && rate <= 1000.0))
+        rate = kFallbackFramesPerSecond;
+    frameNanoseconds = static_cast<long long>(1e9 / rate);
+}
+
+void PanelWindow::showEvent(QShowEvent* event)
+{
+    // The screen the window opens on may not be the one it was made for.
+    noteScreenRate();
+    QDialog::showEvent(event);
+}
+
 void PanelWindow::showLinkStatus(const LinkStatus& status)
 {
     ui->statusLine->setText(QString::fromStdString(describe(status)));
@@ -262,14 +290,19 @@ void PanelWindow::showLinkStatus(const LinkStatus& status)
 
 void PanelWindow::applyReadouts(const ReadoutTexts& texts)
 {
-    for (std::size_t i = 0; i < valueLabels.size(); ++i) {
-        if (texts.values[i])
-            valueLabels[i]->setText(QString::fromStdString(*texts.values[i]));
-    }
-    for (std::size_t i = 0; i < errorValueLabels.size(); ++i) {
-        if (texts.errors[i])
-            errorValueLabels[i]->setText(QString::fromStdString(*texts.errors[i]));
-    }
+    qCDebug(frameLog, "readout frame");
+    // A label whose text stays is not repainted.
+    auto show = [](ReadoutLabel* label, const std::optional<std::string>& text) {
+        if (!text)
+            return;
+        const QString shown = QString::fromStdString(*text);
+        if (shown != label->text())
+            label->setText(shown);
+    };
+    for (std::size_t i = 0; i < valueLabels.size(); ++i)
+        show(valueLabels[i], texts.values[i]);
+    for (std::size_t i = 0; i < errorValueLabels.size(); ++i)
+        show(errorValueLabels[i], texts.errors[i]);
 }
 
 } // namespace pendra

@@ -6,6 +6,8 @@
 
 #include <QDialog>
 #include <array>
+#include <atomic>
+#include <chrono>
 #include <memory>
 
 class QPushButton;
@@ -33,6 +35,8 @@ public:
     static constexpr std::uint32_t kReadoutTextColor = 0x00FF00;
     static constexpr int kReadoutFontTenths = 220;
     static inline const QString kReadoutFontFace = QStringLiteral("Arial Bold");
+    // Where the platform does not say how often its screen shows a frame.
+    static constexpr double kFallbackFramesPerSecond = 60.0;
 
     PanelWindow(HostConnection& connection, ConnectionSettings& settings,
                 QWidget* parent = nullptr);
@@ -53,6 +57,7 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 #ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 #endif
@@ -60,6 +65,8 @@ protected:
 private:
     // Called on the worker's thread: the texts are applied on the window's own.
     void showReadouts(ReadoutTexts texts) override;
+    std::chrono::nanoseconds readoutInterval() const override;
+    void noteScreenRate();
     void applyReadouts(const ReadoutTexts& texts);
 
     void bindControls();
@@ -80,6 +87,8 @@ private:
     std::array<ReadoutLabel*, 3> errorNameLabels{};
     std::array<QPushButton*, 5> functionButtons{};
     int displayErrorsValue = 0;
+    // The time between two frames of the window's screen, in nanoseconds.
+    std::atomic<long long> frameNanoseconds;
     // Declared last, so that it has stopped before anything it writes to goes.
     MessageWorker worker;
 };

@@ -1,12 +1,17 @@
 #include "ui/ReadoutLabel.h"
 
+#include <QEvent>
 #include <QFontInfo>
 #include <QPainter>
 #include <QStringList>
 
 namespace pendra {
 
-ReadoutLabel::ReadoutLabel(QWidget* parent) : QLabel(parent) {}
+ReadoutLabel::ReadoutLabel(QWidget* parent) : QLabel(parent)
+{
+    // The face is painted whole, so nothing behind it needs painting first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
 
 QColor ReadoutLabel::colorFromRef(std::uint32_t colorRef)
 {
@@ -62,8 +67,10 @@ QColor ReadoutLabel::shownTextColor() const
 
 QFont ReadoutLabel::fittedFont() const
 {
-    QFont fitted = font();
     const int room = contentsRect().width();
+    if (fit && fit->room == room && fit->text == text())
+        return fit->font;
+    QFont fitted = font();
     // The size asked for: what the system made of it may differ (wine's
     // offscreen platform reports no real size at all).
     int size = fitted.pixelSize() > 0 ? fitted.pixelSize() : QFontInfo(fitted).pixelSize();
@@ -75,7 +82,15 @@ QFont ReadoutLabel::fittedFont() const
         fitted.setPixelSize(size);
         needed = QFontMetrics(fitted).horizontalAdvance(text());
     }
+    fit = Fit{text(), room, fitted};
     return fitted;
+}
+
+void ReadoutLabel::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        fit.reset();
+    QLabel::changeEvent(event);
 }
 
 void ReadoutLabel::paintEvent(QPaintEvent* /*event*/)

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QLabel>
 #include <cstdint>
+#include <optional>
 
 namespace pendra {
 
@@ -32,10 +33,12 @@ public:
 
     // The font the text is drawn in: the label's own, made smaller when the
     // text would not fit the face, since a cut readout can show a wrong number.
+    // Worked out again only when the text, the font or the width changed.
     QFont fittedFont() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     // The colour the text is drawn in now.
@@ -44,6 +47,15 @@ private:
     QColor background{Qt::black};
     QColor textColour{Qt::white};
     bool dimmed = false;
+
+    // The font fitted to one text in one width.
+    struct Fit
+    {
+        QString text;
+        int room = 0;
+        QFont font;
+    };
+    mutable std::optional<Fit> fit;
 };
 
 } // namespace pendra

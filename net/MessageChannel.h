@@ -54,7 +54,8 @@ public:
     virtual void setDeliveryCallback(DeliveryCallback callback);
     // Sends the low-order byte of each of the first 2048 units of the text.
     virtual int writeWide(std::u16string text, int flag);
-    // Queues count bytes for sending; the bytes are copied.
+    // Queues count bytes for sending; the bytes are copied. Returns 0, or
+    // 0x80004005 for a null text or a negative count, which queue nothing.
     virtual int write(const char* bytes, int count, int flag) = 0;
     virtual bool isOpen() const;
 

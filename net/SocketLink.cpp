@@ -108,9 +108,16 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
     socketapi::setReceiveBufferSize(handle, kReceiveBufferRequest);
     grantedReceiveBuffer = socketapi::receiveBufferSize(handle);
 
+    // Made once the socket is bound and connected; on Windows they belong to
+    // the socket library, so they go before it is released.
+    std::unique_ptr<WakeEvent> newCloseEvent;
+    std::unique_ptr<WakeEvent> newSendEvent;
+
     // Each failure keeps the code of the call that failed: the clean-up after
     // it may overwrite the platform's own record.
     auto giveUp = [&](const std::string& message, int code) {
+        newCloseEvent.reset();
+        newSendEvent.reset();
         socketapi::closeSocket(handle);
         socketapi::releaseLibrary();
         failOpen(message, code);
@@ -133,8 +140,8 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
     if (!socketapi::connectTo(handle, *remote))
         return giveUp("Init: Couldn't connect to " + address + " ! ", socketapi::lastError());
 
-    auto newCloseEvent = std::make_unique<WakeEvent>();
-    auto newSendEvent = std::make_unique<WakeEvent>();
+    newCloseEvent = std::make_unique<WakeEvent>();
+    newSendEvent = std::make_unique<WakeEvent>();
     if (!newCloseEvent->isValid() || !newSendEvent->isValid())
         return giveUp("Init: Couldn't create events ! ", socketapi::lastError());
     if (!socketapi::setNonBlocking(handle))
@@ -184,14 +191,15 @@ bool SocketLink::takeDown()
         receiveThread.join();
     const bool closed = socketapi::closeSocket(handle);
     socketHandle = socketapi::kNoSocket;
-    if (libraryStarted) {
-        socketapi::releaseLibrary();
-        libraryStarted = false;
-    }
+    // On Windows the events are the socket library's: they go before it does.
     closeEvent.reset();
     {
         std::lock_guard lock(sendLock);
         sendEvent.reset();
+    }
+    if (libraryStarted) {
+        socketapi::releaseLibrary();
+        libraryStarted = false;
     }
     opened = false;
     return shutDown && closed;
@@ -209,6 +217,9 @@ int SocketLink::close()
 
 int SocketLink::write(const char* bytes, int count, int /*flag*/)
 {
+    // Nothing to copy from: no datagram, and no memory is read.
+    if (!bytes || count < 0)
+        return kFailureCode;
     std::lock_guard lock(sendLock);
     queueForSend(bytes, count);
     if (sendEvent)

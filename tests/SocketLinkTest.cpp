@@ -122,6 +122,20 @@ TEST(SocketLink, EachWriteIsOneDatagramWithExactlyItsBytes)
     EXPECT_EQ(host.receive(), "QVL_PENDRA_4");
 }
 
+TEST(SocketLink, WriteWithANullTextOrANegativeCountFailsAndSendsNothing)
+{
+    UdpPeer host;
+    auto link = openLinkTo(host.port());
+    const std::string text = "QVL_PENDRA_4";
+    EXPECT_EQ(link->write(nullptr, 12, 0), SocketLink::kFailureCode);
+    EXPECT_EQ(link->write(nullptr, 0, 0), SocketLink::kFailureCode);
+    EXPECT_EQ(link->write(text.data(), -1, 0), SocketLink::kFailureCode);
+    // Nothing was queued: the next datagram is the next good write's.
+    write(*link, "QVL_PENDRA_5");
+    EXPECT_EQ(host.receive(), "QVL_PENDRA_5");
+    EXPECT_FALSE(host.receive(300ms));
+}
+
 TEST(SocketLink, TwoWritersNeverLoseOrMergeADatagram)
 {
     UdpPeer host;

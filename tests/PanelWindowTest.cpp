@@ -212,6 +212,23 @@ TEST_F(PanelWindowTest, OtherKeysSendNothing)
     expectSilence();
 }
 
+TEST_F(PanelWindowTest, AltMakesAFunctionKeyASystemKeyThatSendsNothing)
+{
+    openPanel();
+    for (int key = Qt::Key_F1; key <= Qt::Key_F5; ++key)
+        QTest::keyClick(window->windowHandle(), static_cast<Qt::Key>(key), Qt::AltModifier);
+    QTest::keyClick(label("xValue"), Qt::Key_F4, Qt::AltModifier);
+    // Ctrl and Shift leave the key a key-down, and so does Ctrl+Alt (AltGr).
+    QTest::keyClick(window->windowHandle(), Qt::Key_F2, Qt::ControlModifier);
+    QTest::keyClick(window->windowHandle(), Qt::Key_F3, Qt::ShiftModifier);
+    QTest::keyClick(window->windowHandle(), Qt::Key_F4, Qt::ControlModifier | Qt::AltModifier);
+    // Datagrams from one socket on loopback arrive in order: F2 coming first
+    // proves that the Alt presses sent nothing.
+    for (const char* expected : {"QVL_PENDRA_2", "QVL_PENDRA_3", "QVL_PENDRA_4"})
+        EXPECT_EQ(host.receive(10s), expected);
+    expectSilence();
+}
+
 TEST_F(PanelWindowTest, ClicksSendTheButtonsCommandsAndHiddenButtonsNothing)
 {
     openPanel();

@@ -17,6 +17,15 @@ unsigned FunctionKeyFilter::virtualKeyCode(int qtKey)
     return 0;
 }
 
+bool FunctionKeyFilter::isSystemKey(Qt::KeyboardModifiers modifiers)
+{
+    // A key pressed while Alt is held is a system key, unless Ctrl is held
+    // too: Ctrl+Alt is AltGr on many layouts, and its keys are ordinary
+    // key-downs. So Alt+F4 only closes the window, and Alt+F1 to Alt+F5 send
+    // nothing; Ctrl and Shift with them leave the key as it is.
+    return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier);
+}
+
 bool FunctionKeyFilter::belongsToWindow(QObject* watched) const
 {
     if (!window)
@@ -46,6 +55,8 @@ bool FunctionKeyFilter::eventFilter(QObject* watched, QEvent* event)
     if (isSamePress(press))
         return false;
     lastPress = {&press, press.timestamp(), press.key(), press.isAutoRepeat()};
+    if (isSystemKey(press.modifiers()))
+        return false;
     if (const unsigned code = virtualKeyCode(press.key()))
         onKeyDown(code);
     return false;

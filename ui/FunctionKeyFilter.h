@@ -14,7 +14,8 @@ namespace pendra {
 // one press to the window, the focused control and the controls around it in
 // turn, and an application-wide filter sees each of those deliveries; a press
 // is recognised as the same one until a key is released or another press
-// comes. Auto-repeats are new presses. Keys are never consumed.
+// comes. Auto-repeats are new presses. A key pressed with Alt is a system key
+// and no key-down. Keys are never consumed.
 class FunctionKeyFilter : public QObject
 {
     Q_OBJECT
@@ -26,6 +27,9 @@ public:
 
     // F1 to F24 give 0x70 to 0x87; other keys give 0.
     static unsigned virtualKeyCode(int qtKey);
+    // Whether Windows delivers this press as a system key (WM_SYSKEYDOWN)
+    // rather than as a key-down (WM_KEYDOWN).
+    static bool isSystemKey(Qt::KeyboardModifiers modifiers);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -229,6 +229,26 @@ TEST_F(PanelWindowTest, AltMakesAFunctionKeyASystemKeyThatSendsNothing)
     expectSilence();
 }
 
+TEST_F(PanelWindowTest, EnterClicksTheFocusedButtonOncePerPress)
+{
+    openPanel();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return window->focusWidget() == button("doneButton"); }, 5000));
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_1");
+    QTest::keyClick(window->windowHandle(), Qt::Key_Tab);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_2");
+    // A held Enter clicks once, as Space does.
+    QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(button("deleteButton"), &repeat);
+    expectSilence();
+    button("restartButton")->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(window->windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_8:3") << "Enter on Restart reconnects";
+    expectSilence();
+}
+
 TEST_F(PanelWindowTest, ClicksSendTheButtonsCommandsAndHiddenButtonsNothing)
 {
     openPanel();
@@ -337,13 +357,34 @@ TEST_F(PanelWindowTest, SetupOkReconnectsWithTheTypedValuesAndShowsErrors)
     EXPECT_EQ(otherHost.receive(10s), "QVL_PENDRA_5");
 }
 
-TEST_F(PanelWindowTest, SetupOkWithoutChangesStillReconnects)
+TEST_F(PanelWindowTest, EnterInSetupConfirmsUnlessCancelHasTheFocus)
 {
     openPanel();
-    whenModalAppears<SetupDialog>(
-        [](SetupDialog* dialog) { QTest::keyClick(dialog, Qt::Key_Return); });
-    window->runSetup();
-    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_8:3");
+    // Types another host's port, puts the focus on the button named (or
+    // leaves it in the first field, where it is as the dialog opens), and
+    // presses Enter. OK reconnects, with or without changes.
+    auto enterInSetup = [&](const char* focused, int typedPort) {
+        whenModalAppears<SetupDialog>([focused, typedPort](SetupDialog* dialog) {
+            dialog->findChild<QLineEdit*>("remotePortEdit")->setText(QString::number(typedPort));
+            if (focused) {
+                auto* target = dialog->findChild<QPushButton*>(focused);
+                target->setFocus(Qt::TabFocusReason);
+                EXPECT_TRUE(target->hasFocus()) << focused;
+            }
+            QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
+        });
+        window->runSetup();
+    };
+    UdpPeer second;
+    enterInSetup("cancelButton", second.port());
+    EXPECT_EQ(settings.remotePort, std::to_string(host.port())) << "Cancel keeps the values";
+    button("doneButton")->click();
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_1") << "and the link";
+    enterInSetup(nullptr, second.port());
+    EXPECT_EQ(second.receive(10s), "QVL_PENDRA_8:3");
+    enterInSetup("okButton", second.port());
+    EXPECT_EQ(second.receive(10s), "QVL_PENDRA_8:3");
+    expectSilence();
 }
 
 TEST_F(PanelWindowTest, SetupCancelChangesNothing)

@@ -14,6 +14,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QScreen>
@@ -248,6 +249,25 @@ void PanelWindow::closeEvent(QCloseEvent* event)
 {
     stopWorker();
     QDialog::closeEvent(event);
+}
+
+void PanelWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Every control that takes the focus here is a push button, and the
+    // focused one is the default: Enter clicks it, once a press as Space does
+    // (F1 to F5 send their commands, Restart reconnects). A button ignores
+    // Enter unless it is a default button, so the key comes on to the window.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool plain = event->modifiers() == Qt::NoModifier ||
+                       (event->modifiers() == Qt::KeypadModifier && event->key() == Qt::Key_Enter);
+    auto* focused = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && plain && focused && focused->isVisible() && focused->isEnabled()) {
+        if (!event->isAutoRepeat())
+            focused->click();
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void PanelWindow::showReadouts(ReadoutTexts texts)

@@ -7,6 +7,9 @@ namespace pendra {
 SetupDialog::SetupDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::SetupDialog>())
 {
     ui->setupUi(this);
+    // OK is the default button, so Enter in a field or on the check box
+    // confirms; a focused button is the default while it has the focus, so
+    // Enter on Cancel cancels.
     connect(ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # The real panel program against the host simulator on 127.0.0.1, in a
-# virtual X display: F1 to F5 pressed as a person would, then Esc.
+# virtual X display, keys pressed as a person would: F1 to F5; Alt with them,
+# which sends nothing; Enter on the focused button; Enter in Setup on Cancel
+# and in a field; then Esc.
 #   panel-end-to-end.sh PENDRA HOSTSIM FREE_UDP_PORTS [WINE_RUNNER]
 # With WINE_RUNNER, PENDRA is pendra.exe run through it under wine (with the
-# qwindows platform and its settings in wine's registry), and the About item
-# of its system menu is chosen too; the simulator and the port finder stay
-# Linux programs.
+# qwindows platform and its settings in wine's registry), the About item of
+# its system menu is chosen too, and Alt+F4 closes it in place of Esc; the
+# simulator and the port finder stay Linux programs.
 set -euo pipefail
 
 pendra=$1
@@ -91,7 +93,56 @@ for key in F1 F2 F3 F4 F5; do
     xdotool key "$key"
     sleep 0.4
 done
+# With Alt a function key is a system key and sends nothing. Under wine
+# Alt+F4 closes the window, so there it comes last.
+alt_keys="alt+F1 alt+F2 alt+F3 alt+F5"
+[[ -n "$wine_runner" ]] || alt_keys="alt+F1 alt+F2 alt+F3 alt+F4 alt+F5"
+for key in $alt_keys; do
+    xdotool key "$key"
+    sleep 0.4
+done
+# Enter clicks the focused button once: Tab takes the focus from F1 to F2.
+xdotool key Tab
+sleep 0.3
+xdotool key Return
 sleep 1.5
+
+# Setup, opened from the menu: Enter on Cancel cancels, Enter in a field
+# confirms, and only a confirmed Setup reconnects and greets the host again.
+greetings() { grep -c -- '<- QVL_PENDRA_8:3' "$work/hostsim.log" || true; }
+enter_in_setup() {
+    local tabs=$1
+    xdotool windowfocus --sync "$window"
+    xdotool key alt+o
+    sleep 0.5
+    xdotool key s
+    setup=$(timeout 20 xdotool search --sync --onlyvisible --name '^Remote VovIri Setup$' |
+        head -n 1) || fail "Options, Setup showed no Setup dialog"
+    xdotool windowfocus --sync "$setup"
+    sleep 0.3
+    for _ in $(seq "$tabs"); do
+        xdotool key Tab
+    done
+    xdotool key Return
+    for _ in $(seq 50); do
+        xdotool search --onlyvisible --name '^Remote VovIri Setup$' >/dev/null 2>&1 || return 0
+        sleep 0.1
+    done
+    fail "Enter after $tabs Tab presses did not close Setup"
+}
+before=$(greetings)
+# From the first field, the fifth Tab reaches Cancel.
+enter_in_setup 5
+sleep 1
+[[ $(greetings) -eq $before ]] || fail "Enter on Setup's Cancel reconnected"
+enter_in_setup 0
+for _ in $(seq 100); do
+    [[ $(greetings) -gt $before ]] && break
+    sleep 0.1
+done
+[[ $(greetings) -gt $before ]] || fail "Enter in a field of Setup did not confirm it"
+xdotool windowfocus --sync "$window"
+sleep 1
 
 if [[ -n "$wine_runner" ]]; then
     # The About item at the end of the window's system menu (Alt+Space;
@@ -112,10 +163,12 @@ if [[ -n "$wine_runner" ]]; then
     xdotool search --onlyvisible --name '^About Pendra$' >/dev/null 2>&1 &&
         fail "Esc did not close the About box"
     xdotool windowfocus --sync "$window"
+    xdotool key alt+F4
+else
+    xdotool key Escape
 fi
-xdotool key Escape
 
-# Esc stops the panel's worker at once, so nothing is answered after it. The
+# Closing stops the panel's worker at once, so nothing is answered after it. The
 # simulator stops soon after, not when the process ends: a program under wine
 # takes seconds longer to go, and the stream would count as unanswered.
 sleep 0.3
@@ -127,18 +180,20 @@ for _ in $(seq 200); do
     kill -0 "$pendra_pid" 2>/dev/null || break
     sleep 0.1
 done
-kill -0 "$pendra_pid" 2>/dev/null && fail "Esc did not close the panel"
+kill -0 "$pendra_pid" 2>/dev/null && fail "$([[ -n "$wine_runner" ]] && echo Alt+F4 || echo Esc) did not close the panel"
 wait "$pendra_pid" || status=$?
 [[ $status -eq 0 ]] || fail "the panel exited with status $status: $(cat "$work/pendra.log")"
 log="$work/hostsim.log"
 
 grep -q '^summary: greetings [0-9]* (panel version 3)$' "$log" || fail "no greeting with version 3"
 commands=$(grep -o '<- QVL_PENDRA_[1-5]' "$log" | tr '\n' ' ')
-[[ "$commands" == "<- QVL_PENDRA_1 <- QVL_PENDRA_2 <- QVL_PENDRA_3 <- QVL_PENDRA_4 <- QVL_PENDRA_5 " ]] ||
+[[ "$commands" == "<- QVL_PENDRA_1 <- QVL_PENDRA_2 <- QVL_PENDRA_3 <- QVL_PENDRA_4 <- QVL_PENDRA_5 <- QVL_PENDRA_2 " ]] ||
     fail "the commands came as: $commands"
-for n in 1 2 3 4 5; do
+for n in 1 3 4 5; do
     grep -q "^summary: QVL_PENDRA_$n .*: 1$" "$log" || fail "QVL_PENDRA_$n not counted once"
 done
+grep -q "^summary: QVL_PENDRA_2 .*: 2$" "$log" || fail "QVL_PENDRA_2 not counted twice (F2, Enter)"
+
 acks=$(sed -n 's/^summary: acknowledgements: //p' "$log")
 unacked=$(sed -n 's/^summary: coordinate messages unacknowledged: //p' "$log")
 [[ $acks -gt 0 ]] || fail "no acknowledgement"
@@ -147,4 +202,4 @@ unacked=$(sed -n 's/^summary: coordinate messages unacknowledged: //p' "$log")
 grep -q '^summary: unknown: 0$' "$log" || fail "the panel sent something unknown"
 
 grep '^summary:' "$log"
-echo "PASS: greeting, five commands in order, $acks acknowledgements, $unacked unacknowledged, exit 0"
+echo "PASS: greeting, five commands and Enter's in order, none for Alt, Setup's Enter, $acks acknowledgements, $unacked unacknowledged, exit 0"

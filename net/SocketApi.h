@@ -69,6 +69,10 @@ bool isWouldBlock(int code);
 // unreachable") that an earlier datagram met: it belongs to no datagram of
 // this call, so the call can be made again at once.
 bool isRefusal(int code);
+// Whether a failure to open or send can pass by itself: the address is not
+// on this machine yet, the port is taken for now, the network is down or
+// cannot be reached.
+bool mayPass(int code);
 // One receive into at most capacity bytes. For a datagram socket a datagram
 // longer than capacity is discarded whole and gives -1; nothing to read, or
 // any error, gives -1 as well, and lastError() says which.

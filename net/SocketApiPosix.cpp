@@ -207,6 +207,12 @@ bool isRefusal(int code)
     return code == ECONNREFUSED;
 }
 
+bool mayPass(int code)
+{
+    return code == EADDRNOTAVAIL || code == EADDRINUSE || code == ENETDOWN || code == ENETUNREACH ||
+           code == EHOSTUNREACH;
+}
+
 int receiveOnce(Handle socket, char* buffer, int capacity, bool datagram)
 {
     // MSG_TRUNC makes a datagram socket report the datagram's real length,

@@ -92,8 +92,7 @@ std::optional<std::uint32_t> parseIPv4(const std::string& text)
 {
     in_addr address{};
     // inet_pton would stop at a NUL and take "127.0.0.1\0junk" as an address.
-    if (text.find('\0') != std::string::npos ||
-        ::inet_pton(AF_INET, text.c_str(), &address) != 1)
+    if (text.find('\0') != std::string::npos || ::inet_pton(AF_INET, text.c_str(), &address) != 1)
         return std::nullopt;
     return ntohl(address.s_addr);
 }
@@ -261,6 +260,12 @@ bool isRefusal(int code)
 {
     // A refused datagram is reported to the next receive as WSAECONNRESET.
     return code == WSAECONNRESET || code == WSAECONNREFUSED;
+}
+
+bool mayPass(int code)
+{
+    return code == WSAEADDRNOTAVAIL || code == WSAEADDRINUSE || code == WSAENETDOWN ||
+           code == WSAENETUNREACH || code == WSAEHOSTUNREACH;
 }
 
 int receiveOnce(Handle socket, char* buffer, int capacity, bool /*datagram*/)

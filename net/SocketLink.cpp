@@ -3,6 +3,7 @@
 #include <future>
 #include <optional>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 namespace pendra {
@@ -156,6 +157,11 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
     refusalCount = 0;
     failedSendCount = 0;
     refusedLast = false;
+    {
+        std::lock_guard lock(reportLock);
+        sendReport = {};
+        lastSendFailed = false;
+    }
 
     // Open returns once the receive thread runs.
     std::promise<void> started;
@@ -293,33 +299,62 @@ void SocketLink::noteRefusal()
 
 int SocketLink::flushSendQueue()
 {
-    std::lock_guard lock(sendLock);
+    bool tell = false;
     int lastLength = 0;
-    for (const std::string& message : takeSendQueue()) {
-        lastLength = static_cast<int>(message.size());
-        if (sendBytes(message.data(), lastLength) != 0)
-            ++failedSendCount;
+    {
+        std::lock_guard lock(sendLock);
+        for (const std::string& message : takeSendQueue()) {
+            lastLength = static_cast<int>(message.size());
+            int code = 0;
+            const std::int32_t result = sendBytes(message.data(), lastLength, code);
+            if (result != 0)
+                ++failedSendCount;
+            tell = noteSendOutcome(message, result, code) || tell;
+        }
     }
+    // A text that could not be sent is told at once, never sent later.
+    if (tell)
+        notifyArrival();
     return lastLength;
 }
 
-std::int32_t SocketLink::sendBytes(const char* bytes, int count)
+bool SocketLink::noteSendOutcome(const std::string& text, std::int32_t result, int code)
+{
+    std::lock_guard lock(reportLock);
+    const bool failedBefore = std::exchange(lastSendFailed, result != 0);
+    if (result != 0) {
+        sendReport.failure = SendFailure{text, code};
+        return true;
+    }
+    sendReport.sent = true;
+    sendReport.failure.reset();
+    return failedBefore;
+}
+
+SocketLink::SendReport SocketLink::takeSendReport()
+{
+    std::lock_guard lock(reportLock);
+    return std::exchange(sendReport, SendReport{});
+}
+
+std::int32_t SocketLink::sendBytes(const char* bytes, int count, int& code)
 {
     const socketapi::Handle handle = socketHandle;
-    int sent = socketapi::sendBytes(handle, bytes, count);
-    int code = sent < 0 ? socketapi::lastError() : 0;
+    const SendCall send = sendCall;
+    int sent = send(handle, bytes, count);
+    code = sent < 0 ? socketapi::lastError() : 0;
     // A refusal met by an earlier datagram is handed to whatever call comes
     // next; this datagram was never sent, so it goes again, once, at once.
     if (sent < 0 && socketapi::isRefusal(code)) {
         noteRefusal();
-        sent = socketapi::sendBytes(handle, bytes, count);
+        sent = send(handle, bytes, count);
         code = sent < 0 ? socketapi::lastError() : 0;
     }
     // Only a full send buffer is waited for, at most briefly: a wait before
     // every send would cost the receive thread a call per datagram.
     if (sent < 0 && socketapi::isWouldBlock(code)) {
         socketapi::waitWritable(handle, kWritableTimeout);
-        sent = socketapi::sendBytes(handle, bytes, count);
+        sent = send(handle, bytes, count);
         code = sent < 0 ? socketapi::lastError() : 0;
     }
     if (sent == count)

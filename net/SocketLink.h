@@ -8,6 +8,7 @@
 #include <chrono>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <thread>
@@ -67,12 +68,34 @@ public:
     // datagram; the arrival notifier is called for a refusal too.
     bool refusedSinceLastDatagram() const { return refusedLast; }
 
+    // A text that could not be sent, and the error code of its last try.
+    struct SendFailure
+    {
+        std::string text;
+        int code = 0;
+    };
+    // What became of the sends since the last call: the last failure that no
+    // successful send followed, and whether any send succeeded. The arrival
+    // notifier is called when a send fails, and when one succeeds after a failure.
+    struct SendReport
+    {
+        std::optional<SendFailure> failure;
+        bool sent = false;
+    };
+    SendReport takeSendReport();
+
+    // The call that puts one datagram on the wire: socketapi::sendBytes, or
+    // one that fails as a lost network does, for tests. Set before open.
+    using SendCall = int (*)(socketapi::Handle socket, const char* bytes, int count);
+    void setSendCall(SendCall call) { sendCall = call; }
+
 private:
     bool takeDown();
     void failOpen(const std::string& message, int code);
     void receiveLoop();
     int flushSendQueue();
-    std::int32_t sendBytes(const char* bytes, int count);
+    // Returns 0 or the failure code; code then holds the system's error code.
+    std::int32_t sendBytes(const char* bytes, int count, int& code);
 
     bool opened = false;
     std::thread receiveThread;
@@ -92,6 +115,12 @@ private:
     std::atomic<std::uint64_t> failedSendCount{0};
     std::atomic<bool> refusedLast{false};
     void noteRefusal();
+    // Returns whether the worker should hear of it.
+    bool noteSendOutcome(const std::string& text, std::int32_t result, int code);
+    std::atomic<SendCall> sendCall{&socketapi::sendBytes};
+    std::mutex reportLock;
+    SendReport sendReport;
+    bool lastSendFailed = false;
 };
 
 } // namespace pendra

@@ -45,12 +45,16 @@ bool HostConnection::openLink()
     if (!ready)
         return false;
     auto opening =
-        std::make_unique<SocketLink>(settings.remoteAddress, portFromText(settings.remotePort));
+        std::make_shared<SocketLink>(settings.remoteAddress, portFromText(settings.remotePort));
     if (settings.localAddress.empty())
         settings.localAddress = localHostAddress();
     if (settings.localPort.empty())
         settings.localPort = kFallbackLocalPort;
     opening->setLocalEndpoint(settings.localAddress, 1, portFromText(settings.localPort));
+    {
+        std::lock_guard lock(linkLock);
+        opening->setSendCall(sendCall);
+    }
     opening->open();
     if (!opening->isOpen()) {
         lastFailureCode = opening->openErrorCode();
@@ -78,13 +82,16 @@ bool HostConnection::openLink()
 
 void HostConnection::closeLink()
 {
-    std::unique_ptr<SocketLink> closing;
+    std::shared_ptr<SocketLink> closing;
     {
         std::lock_guard lock(linkLock);
         closing = std::move(link);
     }
-    // Destroyed outside the lock: it waits for the link's receive thread,
-    // and the worker must not wait behind that.
+    // Closed outside the lock: it waits for the link's receive thread, and
+    // the worker must not wait behind that. Closed even while a pass still
+    // holds it, so that its port is free for the next link at once.
+    if (closing)
+        closing->close();
 }
 
 bool HostConnection::hasLink() const
@@ -99,7 +106,7 @@ bool HostConnection::connectAndGreet(int displayErrors)
     statusBoard.set({LinkState::Connecting, hostText(), version, {}});
     if (!openLink()) {
         statusBoard.set({LinkState::NotConnected, hostText(), version,
-                         ready ? lastFailureReason : "the panel is not ready"});
+                         ready ? lastFailureReason : "the panel is not ready", failureMayPass()});
         return false;
     }
     saveFailed = !settings.saveSettings(displayErrors);
@@ -120,6 +127,12 @@ std::string HostConnection::failureMessage() const
     return "SOURCE_OPEN_SOCKET_ERROR-" + std::to_string(lastFailureCode);
 }
 
+bool HostConnection::failureMayPass() const
+{
+    return ready && !settings.remoteAddress.empty() && lastFailureCode != 0 &&
+           socketapi::mayPass(lastFailureCode);
+}
+
 std::string HostConnection::failureDescription() const
 {
     return socketapi::errorMessage(lastFailureCode);
@@ -136,31 +149,53 @@ void HostConnection::setStatusListener(LinkStatusBoard::Listener listener)
     statusBoard.setListener(std::move(listener));
 }
 
-void HostConnection::noteHostTraffic(bool messagesArrived)
+void HostConnection::noteHostTraffic(const HostTraffic& traffic)
 {
     bool refused = false;
+    SocketLink::SendReport sends;
     {
         std::lock_guard lock(linkLock);
-        if (!link)
+        if (!link || link != traffic.link)
             return;
         refused = link->refusedSinceLastDatagram();
+        sends = link->takeSendReport();
     }
+    const bool arrived = !traffic.messages.empty();
     statusBoard.update([&](LinkStatus& status) {
         // Opening, or failed to open: a pass over an old link changes nothing.
         if (status.state == LinkState::Connecting || status.state == LinkState::NotConnected)
             return;
         status.hostVersion = version;
+        status.hostHeard = status.hostHeard || arrived;
+        if (sends.failure) {
+            status.state = LinkState::SendFailed;
+            status.reason = nameOfPanelText(sends.failure->text) +
+                            " was not sent: " + socketapi::errorMessage(sends.failure->code) +
+                            " (" + std::to_string(sends.failure->code) + ")";
+            return;
+        }
         if (refused)
             status.state = LinkState::NoAnswer;
-        else if (messagesArrived)
-            status.state = LinkState::Connected;
+        else if (arrived || (sends.sent && status.state == LinkState::SendFailed))
+            status.state = status.hostHeard ? LinkState::Connected : LinkState::WaitingForHost;
+        status.reason.clear();
     });
 }
 
 void HostConnection::sendHello()
 {
+    std::shared_ptr<SocketLink> current;
+    {
+        std::lock_guard lock(linkLock);
+        current = link;
+    }
+    sendHelloOn(current);
+}
+
+bool HostConnection::sendHelloOn(const std::shared_ptr<SocketLink>& on)
+{
     lastGreeting = std::chrono::steady_clock::now().time_since_epoch().count();
-    sendText(buildGreeting());
+    return sendOn(on, buildGreeting());
 }
 
 std::chrono::steady_clock::time_point HostConnection::nextGreetingAllowed() const
@@ -179,6 +214,15 @@ bool HostConnection::sendText(std::string_view text)
     return true;
 }
 
+bool HostConnection::sendOn(const std::shared_ptr<SocketLink>& on, std::string_view text)
+{
+    std::lock_guard lock(linkLock);
+    if (!link || link != on)
+        return false;
+    link->write(text.data(), static_cast<int>(text.size()), 0);
+    return true;
+}
+
 bool HostConnection::sendButtonCommand(std::size_t index)
 {
     const std::string_view command = commandForButton(index);
@@ -191,22 +235,23 @@ bool HostConnection::sendKeyCommand(unsigned keyCode)
     return ready && command && sendText(*command);
 }
 
-std::vector<std::string> HostConnection::takeMessages()
+HostConnection::HostTraffic HostConnection::takeTraffic()
 {
+    HostTraffic traffic;
     std::deque<std::string> waiting;
     {
         std::lock_guard lock(linkLock);
         if (!link)
-            return {};
+            return traffic;
+        traffic.link = link;
         waiting = link->takeReceived();
     }
-    std::vector<std::string> messages;
-    messages.reserve(waiting.size());
+    traffic.messages.reserve(waiting.size());
     for (std::string& message : waiting) {
         message.resize(strnlen(message.data(), message.size()));
-        messages.push_back(std::move(message));
+        traffic.messages.push_back(std::move(message));
     }
-    return messages;
+    return traffic;
 }
 
 std::size_t HostConnection::waitingMessages() const
@@ -219,6 +264,14 @@ std::uint64_t HostConnection::droppedMessages() const
 {
     std::lock_guard lock(linkLock);
     return link ? link->droppedMessages() : 0;
+}
+
+void HostConnection::setSendCall(SocketLink::SendCall call)
+{
+    std::lock_guard lock(linkLock);
+    sendCall = call;
+    if (link)
+        link->setSendCall(call);
 }
 
 void HostConnection::setArrivalHandler(std::function<void()> handler)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/SocketLink.h"
 #include "panel/ConnectionSettings.h"
 #include "panel/LinkStatusBoard.h"
 
@@ -15,8 +16,6 @@
 #include <vector>
 
 namespace pendra {
-
-class SocketLink;
 
 // Owns the one link to the host: opens it from the settings, greets the host,
 // and sends commands for the window and the message worker. The link is used
@@ -59,14 +58,36 @@ public:
     // thread that made it, under a lock: it must only hand the status on.
     LinkStatus linkStatus() const { return statusBoard.current(); }
     void setStatusListener(LinkStatusBoard::Listener listener);
-    // Called by the worker after each pass: whether host messages arrived.
-    // A refusal the socket reported after the last of them means nothing
-    // listens at the host's port; a message after a refusal clears it.
-    void noteHostTraffic(bool messagesArrived);
+    // Whether the last failed opening can pass by itself (the address is not
+    // on this machine yet, the port is taken, the network is down), so that
+    // trying again later may succeed.
+    bool failureMayPass() const;
 
-    // Greets the host now. Greetings that answer the host's versions wait
-    // for nextGreetingAllowed(): one interval after the last greeting.
+    // What one pass of the worker takes: the waiting host messages, oldest
+    // first, each whole (up to the link's own maximum, since a cut number
+    // would show a wrong value) and cut at its first NUL, and the link they
+    // came from. Their replies go to that link, and only while it is the one
+    // in use: a restart in the middle of a pass sends nothing to the new host.
+    struct HostTraffic
+    {
+        std::shared_ptr<SocketLink> link;
+        std::vector<std::string> messages;
+    };
+    HostTraffic takeTraffic();
+    // Sends on the given link if it is still the one in use.
+    bool sendOn(const std::shared_ptr<SocketLink>& on, std::string_view text);
+    // Called by the worker after each pass, with what it took: the status
+    // follows that link, if it is still the one in use. A refusal the socket
+    // reported after the last host message means nothing listens at the
+    // host's port; a text that could not be sent is named until a later send
+    // succeeds or the host is heard.
+    void noteHostTraffic(const HostTraffic& traffic);
+
+    // Greets the host on the link in use, now. Greetings that answer the
+    // host's versions wait for nextGreetingAllowed(): one interval after the
+    // last greeting.
     void sendHello();
+    bool sendHelloOn(const std::shared_ptr<SocketLink>& on);
     static constexpr std::chrono::milliseconds kGreetingInterval{20};
     std::chrono::steady_clock::time_point nextGreetingAllowed() const;
     // Sends the text if a link exists; false when there is none.
@@ -76,10 +97,6 @@ public:
     // The command of a function key (a Windows virtual-key code), if it has one.
     bool sendKeyCommand(unsigned keyCode);
 
-    // Every waiting host message, oldest first, each whole (up to the link's
-    // own maximum, since a cut number would show a wrong value) and cut at its
-    // first NUL.
-    std::vector<std::string> takeMessages();
     // How many host messages wait to be taken.
     std::size_t waitingMessages() const;
     // Host messages the current link dropped, oldest first, from a full queue.
@@ -87,6 +104,9 @@ public:
     // Called on a link's receive thread whenever host messages have arrived;
     // set it before messages are expected and clear it before the handler goes.
     void setArrivalHandler(std::function<void()> handler);
+
+    // The call every link of this connection sends with (SocketLink::setSendCall).
+    void setSendCall(SocketLink::SendCall call);
 
     int hostVersion() const { return version; }
     void setHostVersion(int announced) { version = announced; }
@@ -105,8 +125,11 @@ private:
     // The remote address and port in use, as "A:P".
     std::string hostText() const;
 
+    SocketLink::SendCall sendCall = &socketapi::sendBytes;
     mutable std::mutex linkLock;
-    std::unique_ptr<SocketLink> link;
+    // Shared with the worker's pass that took messages from it; closed by
+    // closeLink whoever still holds it.
+    std::shared_ptr<SocketLink> link;
 
     std::mutex arrivalLock;
     std::function<void()> arrivalHandler;

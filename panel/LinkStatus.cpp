@@ -8,7 +8,10 @@ std::string describe(const LinkStatus& status)
     case LinkState::Connecting:
         return "Connecting to " + status.host + "\u2026";
     case LinkState::NotConnected:
-        return "Not connected: " + status.reason;
+        return "Not connected: " + status.reason +
+               (status.retrying
+                    ? "; trying again every " + std::to_string(kRetryInterval.count()) + " s"
+                    : std::string());
     case LinkState::WaitingForHost:
         return "Waiting for the host at " + status.host;
     case LinkState::Connected:
@@ -16,6 +19,8 @@ std::string describe(const LinkStatus& status)
                std::to_string(status.hostVersion);
     case LinkState::NoAnswer:
         return "No answer from " + status.host + ": nothing listens on that port";
+    case LinkState::SendFailed:
+        return status.reason;
     }
     return {};
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <string>
 
 namespace pendra {
@@ -17,6 +18,9 @@ enum class LinkState {
     // The system reported a refusal since the last host message: nothing
     // listens at the host's port.
     NoAnswer,
+    // A text could not be sent, and nothing was sent or heard since; the
+    // reason names the text and says why.
+    SendFailed,
 };
 
 struct LinkStatus
@@ -25,11 +29,19 @@ struct LinkStatus
     // The remote address and port in use, as "A:P".
     std::string host;
     int hostVersion = 1;
-    // Why there is no link: the failed step and the system's description.
+    // Why there is no link, or why a text was not sent: the failed step and
+    // the system's description.
     std::string reason;
+    // No link, and the panel tries again every retry interval.
+    bool retrying = false;
+    // The host has sent a message since the greeting.
+    bool hostHeard = false;
 
     bool operator==(const LinkStatus&) const = default;
 };
+
+// How often a panel whose link failed to open for a passing reason tries again.
+inline constexpr std::chrono::seconds kRetryInterval{2};
 
 // The status line's text, such as "Connected to 10.0.0.5:7712, host version 2".
 std::string describe(const LinkStatus& status);

@@ -108,13 +108,13 @@ void MessageWorker::run()
 
 std::optional<MessageWorker::Clock::time_point> MessageWorker::sendOwedGreeting()
 {
-    if (!greetingOwed)
+    if (!greetingOwedOn)
         return std::nullopt;
     const Clock::time_point allowed = connection.nextGreetingAllowed();
     if (Clock::now() < allowed)
         return allowed;
-    greetingOwed = false;
-    connection.sendHello();
+    // A link replaced meanwhile has been greeted by its own opening.
+    connection.sendHelloOn(std::exchange(greetingOwedOn, nullptr));
     return std::nullopt;
 }
 
@@ -136,17 +136,17 @@ void MessageWorker::workOffMessages()
 {
     // Every message is answered; only the newest of each kind of position
     // decides what the readouts show, so only those are read and formatted.
-    const std::vector<std::string> messages = connection.takeMessages();
+    const HostConnection::HostTraffic traffic = connection.takeTraffic();
     const std::string* newestPosition = nullptr;
     const std::string* newestWithErrors = nullptr;
-    for (const std::string& message : messages) {
-        const HostMessageKind kind = answerMessage(message);
+    for (const std::string& message : traffic.messages) {
+        const HostMessageKind kind = answerMessage(traffic.link, message);
         if (kind == HostMessageKind::Coordinates)
             newestPosition = &message;
         else if (kind == HostMessageKind::CoordinatesWithErrors)
             newestWithErrors = &message;
     }
-    connection.noteHostTraffic(!messages.empty());
+    connection.noteHostTraffic(traffic);
     if (!newestPosition && !newestWithErrors)
         return;
     ReadoutTexts shown;
@@ -161,7 +161,8 @@ void MessageWorker::workOffMessages()
         unshown = std::move(shown);
 }
 
-HostMessageKind MessageWorker::answerMessage(const std::string& text)
+HostMessageKind MessageWorker::answerMessage(const std::shared_ptr<SocketLink>& from,
+                                             const std::string& text)
 {
     const HostMessageKind kind = classify(text);
     switch (kind) {
@@ -170,12 +171,12 @@ HostMessageKind MessageWorker::answerMessage(const std::string& text)
             connection.setHostVersion(*announced);
         // Answered by the next greeting that may leave: one for all the
         // versions that came while it waited.
-        greetingOwed = true;
+        greetingOwedOn = from;
         break;
     case HostMessageKind::Coordinates:
     case HostMessageKind::CoordinatesWithErrors:
         if (acknowledgesCoordinates(connection.hostVersion()))
-            connection.sendText(kAcknowledgement);
+            connection.sendOn(from, kAcknowledgement);
         break;
     case HostMessageKind::Other:
         break;

@@ -5,6 +5,7 @@
 
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <string>
@@ -13,6 +14,7 @@
 namespace pendra {
 
 class HostConnection;
+class SocketLink;
 
 // The background thread that works off host messages. It sleeps until
 // messages arrive, then handles every one that waits, in order: acknowledges
@@ -43,7 +45,7 @@ private:
 
     void run();
     // Answers one host message; returns what kind of message it was.
-    HostMessageKind answerMessage(const std::string& text);
+    HostMessageKind answerMessage(const std::shared_ptr<SocketLink>& from, const std::string& text);
     // Sends the greeting that versions call for once it may leave; until then
     // returns when it may.
     std::optional<Clock::time_point> sendOwedGreeting();
@@ -62,7 +64,8 @@ private:
     bool messagesArrived = false;
     bool stopped = false;
     // Used by the worker's thread only.
-    bool greetingOwed = false;
+    // The link whose host's versions wait for a greeting.
+    std::shared_ptr<SocketLink> greetingOwedOn;
     std::optional<ReadoutTexts> unshown;
     Clock::time_point lastShown;
 };

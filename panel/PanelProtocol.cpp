@@ -46,6 +46,19 @@ std::string buildGreeting()
     return std::string(kGreetingCommand) + ":" + std::to_string(PanelProtocolVersion);
 }
 
+std::string nameOfPanelText(std::string_view text)
+{
+    for (std::size_t i = 0; i < buttonCommands.size(); ++i) {
+        if (text == buttonCommands[i].text)
+            return "F" + std::to_string(i + 1) + " " + std::string(kButtonCaptions[i]);
+    }
+    if (text == buildGreeting())
+        return "The greeting";
+    if (text == kAcknowledgement)
+        return "An acknowledgement";
+    return "\"" + std::string(text) + "\"";
+}
+
 std::string_view commandForButton(std::size_t index)
 {
     return index < buttonCommands.size() ? std::string_view(buttonCommands[index].text)

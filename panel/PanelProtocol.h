@@ -55,6 +55,9 @@ enum class HostMessageKind { Version, Coordinates, CoordinatesWithErrors, Other 
 std::string buildGreeting();
 // The text of button index (0 to 4); empty for any other index.
 std::string_view commandForButton(std::size_t index);
+// What the operator calls a text the panel sends: "F4 STOP EXECUTION" for a
+// command, "The greeting", "An acknowledgement".
+std::string nameOfPanelText(std::string_view text);
 // The text of the first row whose key code equals keyCode, if any.
 std::optional<std::string_view> commandForKey(unsigned keyCode);
 // Reads a whole number the way "%d" does: blanks skipped, an optional sign,

@@ -153,7 +153,7 @@ TEST_F(HostConnectionTest, RestartClosesTheLinkAndGreetsFromANewOne)
     ASSERT_TRUE(connection.restart(0));
     EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
     ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6"));
-    EXPECT_TRUE(waitUntil([&] { return !connection.takeMessages().empty(); }));
+    EXPECT_TRUE(waitUntil([&] { return !connection.takeTraffic().messages.empty(); }));
 }
 
 TEST_F(HostConnectionTest, LongMessagesAreReadWholeAndNulCutsAMessage)
@@ -323,7 +323,7 @@ TEST_F(HostConnectionTest, StatusTellsAHostThatRefusesFromABindThatFailed)
     EXPECT_EQ(describe(connection.linkStatus()), "Not connected: Couldn't bind to 127.0.0.1: " +
                                                      socketapi::errorMessage(addressInUseCode()) +
                                                      " (" + std::to_string(addressInUseCode()) +
-                                                     ")");
+                                                     "); trying again every 2 s");
     worker.stop();
     connection.setStatusListener(nullptr);
     std::lock_guard lock(seenLock);
@@ -333,6 +333,54 @@ TEST_F(HostConnectionTest, StatusTellsAHostThatRefusesFromABindThatFailed)
     if (!refusalsSeen)
         expected.erase(expected.begin() + 3);
     EXPECT_EQ(seen, expected);
+}
+
+TEST_F(HostConnectionTest, ACommandThatCannotBeSentIsNamedAndNeverSentLater)
+{
+    MessageWorker worker(connection, view);
+    worker.start();
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+
+    connection.setSendCall(&sendThatFindsNoNetwork);
+    ASSERT_TRUE(connection.sendKeyCommand(0x73));
+    const int code = networkUnreachableCode();
+    const std::string notSent = "F4 STOP EXECUTION was not sent: " + socketapi::errorMessage(code) +
+                                " (" + std::to_string(code) + ")";
+    ASSERT_TRUE(waitUntil([&] { return describe(connection.linkStatus()) == notSent; }))
+        << describe(connection.linkStatus());
+    EXPECT_FALSE(readoutsLive(connection.linkStatus().state));
+
+    // The network is back: the next command goes, the failed one never does.
+    connection.setSendCall(&socketapi::sendBytes);
+    ASSERT_TRUE(connection.sendKeyCommand(0x74));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_5");
+    ASSERT_TRUE(
+        waitUntil([&] { return connection.linkStatus().state == LinkState::WaitingForHost; }));
+    EXPECT_FALSE(host.receive(300ms));
+}
+
+TEST_F(HostConnectionTest, RepliesAndStatusBelongToTheLinkTheMessagesCameFrom)
+{
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6"));
+    ASSERT_TRUE(waitUntil([&] { return connection.waitingMessages() == 1; }));
+    const HostConnection::HostTraffic traffic = connection.takeTraffic();
+    ASSERT_EQ(traffic.messages.size(), 1u);
+
+    // A restart to another host in the middle of the pass.
+    UdpPeer otherHost;
+    settings.remotePort = std::to_string(otherHost.port());
+    ASSERT_TRUE(connection.restart(0));
+    EXPECT_EQ(otherHost.receive(10s), "QVL_PENDRA_8:3");
+    EXPECT_FALSE(connection.sendOn(traffic.link, kAcknowledgement));
+    EXPECT_FALSE(connection.sendHelloOn(traffic.link));
+    connection.noteHostTraffic(traffic);
+    EXPECT_EQ(connection.linkStatus().state, LinkState::WaitingForHost)
+        << "the old host's message does not count for the new one";
+    EXPECT_FALSE(otherHost.receive(300ms));
+    EXPECT_FALSE(host.receive(300ms));
 }
 
 TEST_F(HostConnectionTest, StoppingTheWorkerClosesTheLinkOnce)

@@ -403,10 +403,12 @@ TEST_F(PanelWindowTest, SetupCancelChangesNothing)
     EXPECT_EQ(host.receive(10s), "QVL_PENDRA_2");
 }
 
-TEST_F(PanelWindowTest, FailedConnectionShowsTheCodeAndTheButtonsStaySilent)
+TEST_F(PanelWindowTest, FailedConnectionShowsTheCodeOnceAndHealsWithoutRestart)
 {
-    const UdpPeer holder;
-    store("Local_IP_Port", QString::number(holder.port()));
+    // A port another socket holds, and lets go later: as an address that
+    // appears once the network is up.
+    auto holder = std::make_unique<UdpPeer>();
+    store("Local_IP_Port", QString::number(holder->port()));
     const auto seen = dismissNextMessageBox();
     openPanel(false);
     ASSERT_TRUE(seen->has_value()) << "the box comes before the window";
@@ -417,13 +419,26 @@ TEST_F(PanelWindowTest, FailedConnectionShowsTheCodeAndTheButtonsStaySilent)
     EXPECT_EQ((*seen)->caption, executableBaseName());
     EXPECT_EQ((*seen)->icon, QMessageBox::Warning);
     EXPECT_EQ((*seen)->buttons, QMessageBox::Ok);
-    EXPECT_EQ(
-        statusLine(),
-        QString("Not connected: Couldn't bind to 127.0.0.1: %1 (%2)").arg(description).arg(code));
+    EXPECT_EQ(statusLine(), QString("Not connected: Couldn't bind to 127.0.0.1: %1 (%2); trying "
+                                    "again every 2 s")
+                                .arg(description)
+                                .arg(code));
     button("doneButton")->click();
     QTest::keyClick(button("doneButton"), Qt::Key_F2);
     expectSilence();
     EXPECT_TRUE(window->workerRunning());
+
+    holder.reset();
+    std::optional<std::string> greeting;
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return (greeting = host.receive(10ms)).has_value(); }, 15000));
+    EXPECT_EQ(greeting, "QVL_PENDRA_8:3");
+    const QString waiting = QString("Waiting for the host at 127.0.0.1:%1").arg(host.port());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return statusLine() == waiting; }, 10000))
+        << statusLine().toStdString();
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "retries show no box";
+    button("doneButton")->click();
+    EXPECT_EQ(host.receive(10s), "QVL_PENDRA_1");
 }
 
 TEST_F(PanelWindowTest, FirstStartWithoutAHostAddressSaysWhereToSetIt)
@@ -655,6 +670,12 @@ TEST_F(ScaledPanelTest, RendersThePanelAndDialogsForPeopleToLookAt)
         {"not-connected",
          {LinkState::NotConnected, endpoint, 1,
           "Couldn't bind to 10.1.2.3: Cannot assign requested address (99)"}},
+        {"retrying",
+         {LinkState::NotConnected, endpoint, 1,
+          "Couldn't bind to 10.1.2.3: Cannot assign requested address (99)", true}},
+        {"send-failed",
+         {LinkState::SendFailed, endpoint, 2,
+          "F4 STOP EXECUTION was not sent: Network is unreachable (101)", false, true}},
         {"waiting", {LinkState::WaitingForHost, endpoint, 1, {}}},
         {"connected", {LinkState::Connected, endpoint, 2, {}}},
         {"no-answer", {LinkState::NoAnswer, endpoint, 2, {}}}};

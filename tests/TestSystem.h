@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace pendra::test {
@@ -12,6 +13,11 @@ int addressNotAvailableCode();
 int addressInUseCode();
 int connectionRefusedCode();
 int invalidArgumentCode();
+int networkUnreachableCode();
+
+// A send that fails as a socket whose network has gone does: -1, with the
+// system's error for an unreachable network as the last socket error.
+int sendThatFindsNoNetwork(std::intptr_t socket, const char* bytes, int count);
 
 // Makes the settings store at the given location refuse writes, even to
 // root; false where a test cannot do that.

@@ -25,6 +25,17 @@ int invalidArgumentCode()
     return EINVAL;
 }
 
+int networkUnreachableCode()
+{
+    return ENETUNREACH;
+}
+
+int sendThatFindsNoNetwork(std::intptr_t, const char*, int)
+{
+    errno = ENETUNREACH;
+    return -1;
+}
+
 bool makeStoreUnwritable(const std::string& location)
 {
     // A folder where the store's file should be.

@@ -25,6 +25,17 @@ int invalidArgumentCode()
     return WSAEINVAL;
 }
 
+int networkUnreachableCode()
+{
+    return WSAENETUNREACH;
+}
+
+int sendThatFindsNoNetwork(std::intptr_t, const char*, int)
+{
+    ::WSASetLastError(WSAENETUNREACH);
+    return -1;
+}
+
 bool makeStoreUnwritable(const std::string&)
 {
     // A registry key's rights are not enforced the same way under wine.

@@ -49,6 +49,9 @@ PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& con
                    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
     bindControls();
     noteScreenRate();
+    retryTimer.setSingleShot(true);
+    retryTimer.setInterval(kRetryInterval);
+    connect(&retryTimer, &QTimer::timeout, this, &PanelWindow::retryConnection);
     // The status comes from whichever thread changed it; it is shown on ours.
     connection.setStatusListener([this](const LinkStatus& status) {
         QMetaObject::invokeMethod(
@@ -183,17 +186,35 @@ void PanelWindow::showErrorReadouts(bool show)
 
 void PanelWindow::connectAndGreet()
 {
+    retryTimer.stop();
+    if (tryConnecting())
+        return;
+    // The code as it always was, then what it means.
+    QString text = QString::fromStdString(connection.failureMessage()) + QLatin1Char('\n') +
+                   QString::fromStdString(connection.failureDescription());
+    if (settings.remoteAddress.empty())
+        text += QStringLiteral("\nNo host address is set: open Options, Setup.");
+    showPanelMessage(this, text);
+}
+
+void PanelWindow::retryConnection()
+{
+    tryConnecting();
+}
+
+bool PanelWindow::tryConnecting()
+{
     if (!connection.connectAndGreet(displayErrorsValue)) {
-        // The code as it always was, then what it means.
-        QString text = QString::fromStdString(connection.failureMessage()) + QLatin1Char('\n') +
-                       QString::fromStdString(connection.failureDescription());
-        if (settings.remoteAddress.empty())
-            text += QStringLiteral("\nNo host address is set: open Options, Setup.");
-        showPanelMessage(this, text);
-    } else if (connection.settingsNotSaved())
+        // Going before any box, which waits for the operator.
+        if (connection.failureMayPass())
+            retryTimer.start();
+        return false;
+    }
+    if (connection.settingsNotSaved())
         showPanelMessage(this, tr("The settings could not be saved to %1.\nThe connection "
                                   "works with them, but they will not be there at the next start.")
                                    .arg(settings.storeLocation()));
+    return true;
 }
 
 void PanelWindow::functionButtonClicked(int id)
@@ -236,6 +257,7 @@ void PanelWindow::showAbout()
 
 void PanelWindow::stopWorker()
 {
+    retryTimer.stop();
     worker.stop();
 }
 

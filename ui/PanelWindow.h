@@ -5,6 +5,7 @@
 #include "panel/PanelView.h"
 
 #include <QDialog>
+#include <QTimer>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -75,7 +76,11 @@ private:
     void applyLook();
     void loadButtonPictures();
     void resetReadouts();
+    // Connects, and says so in a message box when it fails. A failure that
+    // can pass is tried again every retry interval, silently.
     void connectAndGreet();
+    void retryConnection();
+    bool tryConnecting();
     void functionButtonClicked(int id);
     void stopWorker();
 
@@ -88,6 +93,7 @@ private:
     std::array<ReadoutLabel*, 3> errorNameLabels{};
     std::array<QPushButton*, 5> functionButtons{};
     int displayErrorsValue = 0;
+    QTimer retryTimer;
     // The time between two frames of the window's screen, in nanoseconds.
     std::atomic<long long> frameNanoseconds;
     // Declared last, so that it has stopped before anything it writes to goes.

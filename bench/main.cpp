@@ -9,6 +9,7 @@
 //                                     talk to 127.0.0.1:H from 127.0.0.1:P, beside
 //                                     pendra-bare-loop on port B; FILE is the panel's
 //                                     log, with its "pendra.frames" category on
+//   pendra-bench --idle-pid N         what a process costs over 10 s, left alone
 
 #include "bench/BenchSocket.h"
 #include "bench/Latencies.h"
@@ -410,6 +411,7 @@ int main(int argc, char** argv)
     Program panel;
     Program bare;
     std::string frameLog;
+    int idlePid = 0;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         const char* value = argv[i + 1];
@@ -425,6 +427,12 @@ int main(int argc, char** argv)
             bare.pid = std::atoi(value);
         else if (option == "--frame-log")
             frameLog = value;
+        else if (option == "--idle-pid")
+            idlePid = std::atoi(value);
+    }
+    if (idlePid > 0) {
+        printIdle("program", idlePid, 10s);
+        return 0;
     }
     if (panel.port > 0 && hostPort > 0)
         runAgainstProgram(hostPort, panel, bare, frameLog);

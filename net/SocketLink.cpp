@@ -233,6 +233,22 @@ int SocketLink::write(const char* bytes, int count, int /*flag*/)
     return 0;
 }
 
+void SocketLink::sendNow(const std::vector<std::string_view>& texts)
+{
+    if (!isOpen())
+        return;
+    bool tell = false;
+    for (const std::string_view text : texts) {
+        int code = 0;
+        const std::int32_t result = sendBytes(text.data(), static_cast<int>(text.size()), code);
+        if (result != 0)
+            ++failedSendCount;
+        tell = noteSendOutcome(std::string(text), result, code) || tell;
+    }
+    if (tell)
+        notifyArrival();
+}
+
 void SocketLink::receiveLoop()
 {
     const socketapi::Handle handle = socketHandle;
@@ -301,16 +317,19 @@ int SocketLink::flushSendQueue()
 {
     bool tell = false;
     int lastLength = 0;
+    std::deque<std::string> sending;
     {
         std::lock_guard lock(sendLock);
-        for (const std::string& message : takeSendQueue()) {
-            lastLength = static_cast<int>(message.size());
-            int code = 0;
-            const std::int32_t result = sendBytes(message.data(), lastLength, code);
-            if (result != 0)
-                ++failedSendCount;
-            tell = noteSendOutcome(message, result, code) || tell;
-        }
+        sending = takeSendQueue();
+    }
+    // Sent outside the lock, so that writers never wait behind the socket.
+    for (const std::string& message : sending) {
+        lastLength = static_cast<int>(message.size());
+        int code = 0;
+        const std::int32_t result = sendBytes(message.data(), lastLength, code);
+        if (result != 0)
+            ++failedSendCount;
+        tell = noteSendOutcome(message, result, code) || tell;
     }
     // A text that could not be sent is told at once, never sent later.
     if (tell)

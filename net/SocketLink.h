@@ -11,15 +11,18 @@
 #include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <thread>
+#include <vector>
 
 namespace pendra {
 
 // One IPv4 socket to the host. With the bind flag set it is a datagram socket
 // bound to the local endpoint and connected to the remote one; otherwise a
 // stream socket connected to the remote endpoint. An open link runs a receive
-// thread of its own, which frames what arrives and is the only thread that
-// sends: writers queue their texts and wake it.
+// thread of its own, which frames what arrives and sends what writers queue
+// for it; replies to the host may instead be sent at once on the thread that
+// makes them (sendNow).
 class SocketLink : public MessageChannel
 {
 public:
@@ -47,6 +50,10 @@ public:
     int close() override;
     std::int32_t open() override;
     int write(const char* bytes, int count, int flag) override;
+    // Sends each text as a datagram of its own on the calling thread, at
+    // once: for replies to the host, which would otherwise cost the receive
+    // thread a wake-up each. The caller keeps the link open meanwhile.
+    void sendNow(const std::vector<std::string_view>& texts);
     bool isOpen() const override;
 
     std::int32_t openTo(const std::string& address, int port);

@@ -214,12 +214,13 @@ bool HostConnection::sendText(std::string_view text)
     return true;
 }
 
-bool HostConnection::sendOn(const std::shared_ptr<SocketLink>& on, std::string_view text)
+bool HostConnection::sendOn(const std::shared_ptr<SocketLink>& on, std::string_view text,
+                            std::size_t times)
 {
     std::lock_guard lock(linkLock);
     if (!link || link != on)
         return false;
-    link->write(text.data(), static_cast<int>(text.size()), 0);
+    link->sendNow(std::vector<std::string_view>(times, text));
     return true;
 }
 

@@ -74,8 +74,10 @@ public:
         std::vector<std::string> messages;
     };
     HostTraffic takeTraffic();
-    // Sends on the given link if it is still the one in use.
-    bool sendOn(const std::shared_ptr<SocketLink>& on, std::string_view text);
+    // Sends on the given link if it is still the one in use; times datagrams
+    // of the same text go out together.
+    bool sendOn(const std::shared_ptr<SocketLink>& on, std::string_view text,
+                std::size_t times = 1);
     // Called by the worker after each pass, with what it took: the status
     // follows that link, if it is still the one in use. A refusal the socket
     // reported after the last host message means nothing listens at the

@@ -139,13 +139,24 @@ void MessageWorker::workOffMessages()
     const HostConnection::HostTraffic traffic = connection.takeTraffic();
     const std::string* newestPosition = nullptr;
     const std::string* newestWithErrors = nullptr;
+    std::size_t acknowledgements = 0;
     for (const std::string& message : traffic.messages) {
-        const HostMessageKind kind = answerMessage(traffic.link, message);
+        const HostMessageKind kind = classify(message);
+        if (kind == HostMessageKind::Version)
+            noteVersion(traffic.link, message);
         if (kind == HostMessageKind::Coordinates)
             newestPosition = &message;
         else if (kind == HostMessageKind::CoordinatesWithErrors)
             newestWithErrors = &message;
+        else
+            continue;
+        // By the version in force when the position came.
+        if (acknowledgesCoordinates(connection.hostVersion()))
+            ++acknowledgements;
     }
+    // One hand-over to the receive thread for the whole pass.
+    if (acknowledgements > 0)
+        connection.sendOn(traffic.link, kAcknowledgement, acknowledgements);
     connection.noteHostTraffic(traffic);
     if (!newestPosition && !newestWithErrors)
         return;
@@ -161,27 +172,13 @@ void MessageWorker::workOffMessages()
         unshown = std::move(shown);
 }
 
-HostMessageKind MessageWorker::answerMessage(const std::shared_ptr<SocketLink>& from,
-                                             const std::string& text)
+void MessageWorker::noteVersion(const std::shared_ptr<SocketLink>& from, const std::string& text)
 {
-    const HostMessageKind kind = classify(text);
-    switch (kind) {
-    case HostMessageKind::Version:
-        if (const auto announced = parseVersion(text))
-            connection.setHostVersion(*announced);
-        // Answered by the next greeting that may leave: one for all the
-        // versions that came while it waited.
-        greetingOwedOn = from;
-        break;
-    case HostMessageKind::Coordinates:
-    case HostMessageKind::CoordinatesWithErrors:
-        if (acknowledgesCoordinates(connection.hostVersion()))
-            connection.sendOn(from, kAcknowledgement);
-        break;
-    case HostMessageKind::Other:
-        break;
-    }
-    return kind;
+    if (const auto announced = parseVersion(text))
+        connection.setHostVersion(*announced);
+    // Answered by the next greeting that may leave: one for all the versions
+    // that came while it waited.
+    greetingOwedOn = from;
 }
 
 } // namespace pendra

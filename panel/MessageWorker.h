@@ -44,8 +44,9 @@ private:
     using Clock = std::chrono::steady_clock;
 
     void run();
-    // Answers one host message; returns what kind of message it was.
-    HostMessageKind answerMessage(const std::shared_ptr<SocketLink>& from, const std::string& text);
+    // Takes the version a host announced; the greeting that answers it waits
+    // for its turn.
+    void noteVersion(const std::shared_ptr<SocketLink>& from, const std::string& text);
     // Sends the greeting that versions call for once it may leave; until then
     // returns when it may.
     std::optional<Clock::time_point> sendOwedGreeting();

@@ -17,15 +17,40 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/pendra.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${PENDRA_APP_ID}.svg)
 
+# What Debian asks of every package: the licence in its machine-readable form,
+# a changelog and a manual page for each program, the last two compressed as
+# gzip -9n makes them (no name, no time stamp).
+set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/pendra)
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE licence)
+string(REGEX REPLACE "^.*\n\n(Permission is hereby)" "\\1" licence "${licence}")
+string(STRIP "${licence}" licence)
+string(REGEX REPLACE "\n\n" "\n.\n" licence "${licence}")
+string(REGEX REPLACE "\n" "\n " PENDRA_LICENCE_TEXT " ${licence}")
+configure_file(${linux_dir}/copyright.in ${CMAKE_BINARY_DIR}/linux/copyright @ONLY)
+configure_file(${linux_dir}/changelog ${CMAKE_BINARY_DIR}/linux/changelog @ONLY)
+set(compressed)
+foreach(file IN ITEMS ${CMAKE_BINARY_DIR}/linux/changelog ${linux_dir}/pendra.1 ${linux_dir}/pendra-hostsim.1)
+    get_filename_component(name "${file}" NAME)
+    add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/linux/${name}.gz
+        COMMAND gzip -9n -c ${file} > ${CMAKE_BINARY_DIR}/linux/${name}.gz
+        DEPENDS ${file} VERBATIM)
+    list(APPEND compressed ${CMAKE_BINARY_DIR}/linux/${name}.gz)
+endforeach()
+add_custom_target(pendra_linux_docs ALL DEPENDS ${compressed})
+install(FILES ${CMAKE_BINARY_DIR}/linux/copyright ${CMAKE_BINARY_DIR}/linux/changelog.gz
+    ${PROJECT_SOURCE_DIR}/docs/protocol.md DESTINATION ${doc_dir})
+install(FILES ${CMAKE_BINARY_DIR}/linux/pendra.1.gz ${CMAKE_BINARY_DIR}/linux/pendra-hostsim.1.gz
+    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pendra)
-set(CPACK_PACKAGE_VENDOR Orvane)
-set(CPACK_PACKAGE_CONTACT Orvane)
+set(CPACK_PACKAGE_VENDOR ${PENDRA_PUBLISHER})
+set(CPACK_PACKAGE_CONTACT "${PENDRA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Jog panel for coordinate measuring machines")
 set(CPACK_PACKAGE_DESCRIPTION "Sends commands to the host measurement application over UDP and shows
 the probe position it sends back. Includes pendra-hostsim, a stand-in for
 the host application.")
-set(CPACK_PACKAGE_HOMEPAGE_URL https://orvane.com/pendra/)
+set(CPACK_PACKAGE_HOMEPAGE_URL ${PENDRA_HOMEPAGE})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 # pendra_1.3_amd64.deb rather than Pendra-1.3-Linux.deb.

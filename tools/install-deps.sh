@@ -24,6 +24,11 @@ packages=(
     appstream
     dpkg-dev
     file
+    # lintian judges the .deb; man and col render pendra-hostsim(1) for the
+    # test that holds it to --help.
+    lintian
+    man-db
+    bsdextrautils
     # The Windows build: MinGW-w64 with posix threads (std::thread), its
     # objdump, windres and strip; Qt's host tools (moc, uic, rcc) for the Qt
     # for Windows; GoogleTest's sources to build for MinGW; wine and its

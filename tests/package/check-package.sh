@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The desktop entry and AppStream metainfo pass their validators, and the .deb
-# CPack builds holds the two programs and the data files, nothing else from
-# the build tree, with run-time dependencies filled in by dpkg-shlibdeps.
+# CPack builds holds the two programs, the data files, the manual pages and
+# the licence, nothing else from the build tree, with run-time dependencies
+# filled in by dpkg-shlibdeps; lintian finds no error and no warning in it.
 #   check-package.sh SOURCE_DIR BUILD_DIR VERSION
 set -euo pipefail
 
@@ -37,6 +38,8 @@ grep -q "<launchable type=\"desktop-id\">$app_id.desktop</launchable>" "$metainf
 grep -qx "Icon=$app_id" "$desktop" || fail "desktop entry's icon is not $app_id"
 newest=$(sed -n 's/.*<release version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
 [[ $newest == "$version" ]] || fail "newest release in the metainfo is '$newest', the project is $version"
+newest=$(sed -n '1s/^pendra (\([^)]*\)).*/\1/p' "$source_dir/res/linux/changelog")
+[[ $newest == "$version" ]] || fail "newest entry of res/linux/changelog is '$newest', the project is $version"
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
@@ -53,7 +56,9 @@ deb=${debs[0]}
 expected=(usr/bin/pendra usr/bin/pendra-hostsim
     "usr/share/applications/$app_id.desktop"
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
-    "usr/share/metainfo/$app_id.metainfo.xml")
+    "usr/share/metainfo/$app_id.metainfo.xml"
+    usr/share/doc/pendra/copyright usr/share/doc/pendra/changelog.gz usr/share/doc/pendra/protocol.md
+    usr/share/man/man1/pendra.1.gz usr/share/man/man1/pendra-hostsim.1.gz)
 files=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' | grep -v '/$' || true)
 for path in "${expected[@]}"; do
     grep -qx "$path" <<<"$files" || fail "package lacks $path"
@@ -67,6 +72,13 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libc6 libqt6core6 libqt6widgets6 libqt6svg6; do
     grep -qE "(^|, )$lib( |,|$)" <<<"$depends" || fail "Depends lacks $lib: '$depends'"
 done
+
+# Informational and pedantic tags may stay; errors and warnings may not.
+tags=$(lintian --tag-display-limit 0 "$deb" 2>/dev/null) || fail "lintian failed: $tags"
+tags=$(grep -E '^[EW]: ' <<<"$tags" || true)
+[[ -z $tags ]] || fail "lintian: $tags"
+grep -q 'Permission is hereby granted' <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/pendra/copyright) ||
+    fail "the copyright file lacks the licence's text"
 
 if [[ $failures -ne 0 ]]; then
     echo "$failures check(s) failed"

@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -641,7 +642,9 @@ TEST_F(ScaledPanelTest, PicturesAreDrawnAtTheScreensPixelRatio)
 
 TEST_F(ScaledPanelTest, NoCaptionIsCut)
 {
-    if (runsUnderWine())
+    // The end-to-end run under wine runs this once more on the windows
+    // platform, where wine draws real faces.
+    if (runsUnderWine() && QGuiApplication::platformName() == QLatin1String("offscreen"))
         GTEST_SKIP() << "the offscreen platform under wine measures text with placeholder glyphs";
     openPanel();
     window->showErrorReadouts(true);

@@ -3,17 +3,20 @@
 # virtual X display, keys pressed as a person would: F1 to F5; Alt with them,
 # which sends nothing; Enter on the focused button; Enter in Setup on Cancel
 # and in a field; then Esc.
-#   panel-end-to-end.sh PENDRA HOSTSIM FREE_UDP_PORTS [WINE_RUNNER]
+#   panel-end-to-end.sh PENDRA HOSTSIM FREE_UDP_PORTS [WINE_RUNNER UI_TESTS]
 # With WINE_RUNNER, PENDRA is pendra.exe run through it under wine (with the
 # qwindows platform and its settings in wine's registry), the About item of
 # its system menu is chosen too, and Alt+F4 closes it in place of Esc; the
-# simulator and the port finder stay Linux programs.
+# simulator and the port finder stay Linux programs. UI_TESTS, the widget
+# tests' program, then checks that no caption of the panel, Setup or About is
+# cut where wine draws real faces, at 100 % and 200 %.
 set -euo pipefail
 
 pendra=$1
 hostsim=$2
 free_ports=$3
 wine_runner=${4:-}
+ui_tests=${5:-}
 
 if [[ -z "${INSIDE_XVFB:-}" ]]; then
     INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
@@ -203,3 +206,15 @@ grep -q '^summary: unknown: 0$' "$log" || fail "the panel sent something unknown
 
 grep '^summary:' "$log"
 echo "PASS: greeting, five commands and Enter's in order, none for Alt, Setup's Enter, $acks acknowledgements, $unacked unacknowledged, exit 0"
+
+# The offscreen platform under wine draws placeholder glyphs; real windows
+# in this display draw the faces a Windows user sees.
+if [[ -n "$ui_tests" ]]; then
+    for scale in 1 2; do
+        result=$(QT_QPA_PLATFORM=windows QT_SCALE_FACTOR=$scale PENDRA_WINE_BARE='' \
+            "$wine_runner" "$ui_tests" --gtest_filter=ScaledPanelTest.NoCaptionIsCut 2>&1) || true
+        grep -q '^\[       OK \] ScaledPanelTest.NoCaptionIsCut' <<<"$result" ||
+            fail "captions cut at ${scale}00 % under wine:"$'\n'"$result"
+    done
+    echo "PASS: no caption cut in the real windows under wine at 100 % and 200 %"
+fi

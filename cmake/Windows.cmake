@@ -1,5 +1,6 @@
 # The Windows build's extras: the tests run under wine, and the install tree
-# is the folder that runs on a Windows PC, packed into a zip by CPack.
+# is the folder that runs on a Windows PC, packed into a zip by CPack and
+# into an MSI by wixl (tools/build-windows.sh).
 
 get_target_property(pendra_qt_core Qt6::Core IMPORTED_LOCATION_RELEASE)
 get_filename_component(pendra_qt_bin "${pendra_qt_core}" DIRECTORY)
@@ -40,6 +41,7 @@ endif()
 # names them), and every DLL that these import, found from their imports
 # (InstallRuntime.cmake).
 install(TARGETS pendra pendra-hostsim RUNTIME DESTINATION .)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 set(CPACK_STRIP_FILES ON)
 set(pendra_plugins)
 foreach(plugin QWindowsIntegrationPlugin QWindowsVistaStylePlugin QSvgIconPlugin QSvgPlugin)
@@ -61,3 +63,8 @@ set(CPACK_PACKAGE_FILE_NAME "pendra-${PROJECT_VERSION}-windows-x64")
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 include(CPack)
+
+# The MSI's description; tools/build-windows.sh runs wixl on it in this
+# folder, with the dist folder's files. The icon's path is relative to it.
+set(PENDRA_ICON_FILE ui/pendra.ico)
+configure_file(${PROJECT_SOURCE_DIR}/res/windows/pendra.wxs.in ${CMAKE_BINARY_DIR}/pendra.wxs @ONLY)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Cross-builds Pendra for 64-bit Windows with MinGW-w64 (the -posix
 # compilers), lays out BUILD_DIR/dist, the folder that runs when copied to a
-# Windows PC, and packs it as BUILD_DIR/pendra-1.3-windows-x64.zip.
+# Windows PC, and packs it as BUILD_DIR/pendra-1.3-windows-x64.zip and, with
+# wixl, as the installer BUILD_DIR/pendra-1.3-x64.msi.
 #   tools/build-windows.sh [BUILD_DIR]        default: build-windows
 # The Qt for Windows comes from $PENDRA_QT_WINDOWS, or else from
 # ../shared/qt6-windows beside the project. The tests are built too:
@@ -55,4 +56,20 @@ echo "=== windows: dist folder and zip"
 rm -rf "$build/dist"
 cmake --install "$build" --prefix "$build/dist"
 (cd "$build" && cpack -G ZIP >/dev/null)
-echo "windows: $build/dist and $build/pendra-1.3-windows-x64.zip"
+
+# The same folder as an MSI, for roll-out by IT: every file of it under
+# C:\Program Files\Pendra (component group PendraFiles), described by
+# pendra.wxs.
+echo "=== windows: MSI"
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+# The folder's own files first, then those of its subfolders: wixl-heat
+# starts a directory entry whenever the folder changes.
+(cd "$build" && find dist -maxdepth 1 -type f | LC_ALL=C sort &&
+    find dist -mindepth 2 -type f | LC_ALL=C sort) |
+    wixl-heat --prefix dist/ --directory-ref INSTALLDIR --component-group PendraFiles \
+        --var var.SourceDir --win64 >"$build/pendra-files.wxs"
+# wixl takes the files' paths relative to where it runs.
+msi="$build/pendra-$version-x64.msi"
+(cd "$build" && wixl --arch x64 --define SourceDir=dist --define Win64=yes --output "$msi" \
+    pendra.wxs pendra-files.wxs)
+echo "windows: $build/dist, $build/pendra-$version-windows-x64.zip and $msi"

@@ -41,6 +41,9 @@ packages=(
     wine64
     libwine
     fonts-wine
+    # The MSI: wixl and wixl-heat make it, msiinfo reads its tables back.
+    wixl
+    msitools
 )
 
 missing=()

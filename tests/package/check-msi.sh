@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# The MSI tools/build-windows.sh makes: its tables hold the dist folder's
+# files, the Start-menu shortcut, the version and the fixed UpgradeCode;
+# under wine, msiexec installs it silently, the installed pendra.exe greets a
+# host on 127.0.0.1, and msiexec removes every file and the shortcut again
+# while the operator's settings stay.
+#   check-msi.sh MSI DIST WXS_SOURCE VERSION WINE_RUNNER HOSTSIM FREE_UDP_PORTS
+set -euo pipefail
+
+msi=$1
+dist=$2
+wxs=$3
+version=$4
+wine_runner=$5
+hostsim=$6
+free_ports=$7
+
+if [[ -z "${INSIDE_XVFB:-}" ]]; then
+    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+cleanup() {
+    jobs -p | xargs -r kill 2>/dev/null || true
+    WINEPREFIX="$work/wine" wineserver -k 2>/dev/null || true
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() {
+    echo "FAIL: $*"
+    exit 1
+}
+
+[[ -f $msi ]] || fail "no $msi (tools/build-windows.sh makes it)"
+table() { msiinfo export "$msi" "$1" | tr -d '\r' | tail -n +4; }
+property() { table Property | awk -F'\t' -v name="$1" '$1 == name { print $2 }'; }
+
+# The files are the dist folder's, each once.
+(cd "$dist" && find . -type f -printf '%f\n' | LC_ALL=C sort) >"$work/dist-files"
+table File | cut -f3 | LC_ALL=C sort >"$work/msi-files"
+diff "$work/dist-files" "$work/msi-files" >&2 || fail "the MSI's files (>) are not the dist folder's (<)"
+shortcut=$(table Shortcut | awk -F'\t' '$3 == "Pendra"')
+[[ $(cut -f2,5,9 <<<"$shortcut") == $'ProgramMenuFolder\t[INSTALLDIR]pendra.exe\tpendra.ico' ]] ||
+    fail "no Start-menu shortcut Pendra to pendra.exe with its icon: '$shortcut'"
+[[ $(property ProductVersion) == "$version" ]] || fail "ProductVersion is '$(property ProductVersion)'"
+upgrade_code=$(sed -n 's/.*UpgradeCode="\([^"]*\)".*/{\1}/p' "$wxs")
+[[ -n $upgrade_code && $(property UpgradeCode) == "$upgrade_code" ]] ||
+    fail "UpgradeCode is '$(property UpgradeCode)', $wxs says '$upgrade_code'"
+[[ $(property ALLUSERS) == 1 ]] || fail "not installed per machine"
+echo "tables: $(wc -l <"$work/msi-files") files, shortcut Pendra, ProductVersion $version, UpgradeCode $upgrade_code"
+
+# A prefix of its own, copied from the build's.
+"$wine_runner" cmd /c exit >/dev/null 2>&1 || fail "wine does not start"
+cp -a "${PENDRA_WINEPREFIX:-$(dirname "$wine_runner")/wine}" "$work/wine"
+export PENDRA_WINEPREFIX="$work/wine" PENDRA_WINE_BARE=1
+folder="$work/wine/drive_c/Program Files/Pendra"
+# Windows puts a per-machine shortcut into the common Start menu; wine's
+# msiexec puts it into the user's.
+start_menu_link() { find "$work/wine/drive_c" -path '*/Start Menu/Programs/Pendra.lnk'; }
+uninstall="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$(property ProductCode)"
+windows_msi="Z:${msi//\//\\}"
+
+"$wine_runner" msiexec /i "$windows_msi" /qn || fail "msiexec /i exited with $?"
+(cd "$dist" && find . -type f) >"$work/expected"
+while read -r file; do
+    [[ -f "$folder/$file" ]] || fail "msiexec /i left out $file"
+done <"$work/expected"
+link=$(start_menu_link)
+[[ -n $link ]] || fail "no Start-menu shortcut after installing"
+entry=$("$wine_runner" reg query "$uninstall" 2>/dev/null | tr -d '\r') || fail "no entry in installed apps"
+for value in "DisplayName\s+REG_SZ\s+Pendra$" "DisplayVersion\s+REG_SZ\s+$version$" \
+    "Publisher\s+REG_SZ\s+\S"; do
+    grep -qE "^\s*$value" <<<"$entry" || fail "installed apps entry lacks $value: $entry"
+done
+# Installed apps shows the product's icon, which the installer keeps.
+[[ -n $(find "$work/wine/drive_c/windows/Installer" -name pendra.ico) ]] ||
+    fail "the installer kept no product icon"
+echo "installed: $(wc -l <"$work/expected") files in C:\\Program Files\\Pendra, ${link#"$work/wine/"}," \
+    "installed apps: $(grep -E 'DisplayName|DisplayVersion|Publisher' <<<"$entry" | awk '{print $3}' | tr '\n' ' ')"
+
+# The installed program, with its settings under HKCU, greets a host.
+mapfile -t ports < <("$free_ports" 2)
+key='HKCU\Software\Orvane\Metrova\pendra'
+for setting in "Local_IP_Address 127.0.0.1" "Local_IP_Port ${ports[1]}" \
+    "Remote_IP_Address 127.0.0.1" "Remote_IP_Port ${ports[0]}"; do
+    read -r name value <<<"$setting"
+    "$wine_runner" reg add "$key" /v "$name" /t REG_SZ /d "$value" /f >/dev/null 2>&1
+done
+"$hostsim" --host-port "${ports[0]}" --panel-port "${ports[1]}" --rate 0 --duration 120 \
+    >"$work/hostsim.log" 2>&1 &
+unset QT_QPA_PLATFORM
+"$wine_runner" 'C:\Program Files\Pendra\pendra.exe' >"$work/pendra.log" 2>&1 &
+for _ in $(seq 600); do
+    grep -q '<- QVL_PENDRA_8:3' "$work/hostsim.log" && break
+    sleep 0.1
+done
+grep -q '<- QVL_PENDRA_8:3' "$work/hostsim.log" ||
+    fail "the installed pendra.exe did not greet the host: $(cat "$work/hostsim.log" "$work/pendra.log")"
+echo "run: the installed pendra.exe greeted 127.0.0.1:${ports[0]}: $(grep -m1 '<- QVL_PENDRA_8:3' "$work/hostsim.log")"
+jobs -p | xargs -r kill 2>/dev/null || true
+WINEPREFIX="$work/wine" wineserver -k 2>/dev/null || true
+wait || true
+
+"$wine_runner" msiexec /x "$windows_msi" /qn || fail "msiexec /x exited with $?"
+left=$(find "$folder" 2>/dev/null || true)
+[[ -z $left ]] || fail "msiexec /x left behind: $left"
+[[ -z $(start_menu_link) ]] || fail "msiexec /x left the Start-menu shortcut"
+"$wine_runner" reg query "$uninstall" >/dev/null 2>&1 && fail "msiexec /x left the installed apps entry"
+"$wine_runner" reg query "$key" /v Remote_IP_Port 2>/dev/null | grep -q "${ports[0]}" ||
+    fail "msiexec /x took the operator's settings"
+echo "removed: no file, no shortcut, no installed apps entry; the settings under $key stay"

@@ -9,6 +9,7 @@
 //                                     talk to 127.0.0.1:H from 127.0.0.1:P, beside
 //                                     pendra-bare-loop on port B; FILE is the panel's
 //                                     log, with its "pendra.frames" category on
+//                [--pid-file FILE]   the panel's process id, once FILE holds it
 //   pendra-bench --idle-pid N         what a process costs over 10 s, left alone
 
 #include "bench/BenchSocket.h"
@@ -349,9 +350,27 @@ struct Program
     int pid = 0;
 };
 
-void runAgainstProgram(int hostPort, Program panel, Program bare, const std::string& frameLog)
+// The number a file holds once it holds one: the panel's process id, written
+// by the script that starts the panel after the host's port is bound.
+int waitForNumber(const std::string& file)
+{
+    for (int tries = 0; tries < 600; ++tries) {
+        std::ifstream in(file);
+        int number = 0;
+        if (in >> number && number > 0)
+            return number;
+        std::this_thread::sleep_for(100ms);
+    }
+    return 0;
+}
+
+void runAgainstProgram(int hostPort, Program panel, Program bare, const std::string& frameLog,
+                       const std::string& pidFile)
 {
     BenchSocket host(hostPort);
+    // The host is up before the panel starts, as at a station.
+    if (!pidFile.empty())
+        panel.pid = waitForNumber(pidFile);
     std::printf("pendra-bench: host on 127.0.0.1:%d, the panel program on 127.0.0.1:%d", hostPort,
                 panel.port);
     if (bare.port > 0)
@@ -412,6 +431,7 @@ int main(int argc, char** argv)
     Program bare;
     std::string frameLog;
     int idlePid = 0;
+    std::string pidFile;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
         const char* value = argv[i + 1];
@@ -429,13 +449,15 @@ int main(int argc, char** argv)
             frameLog = value;
         else if (option == "--idle-pid")
             idlePid = std::atoi(value);
+        else if (option == "--pid-file")
+            pidFile = value;
     }
     if (idlePid > 0) {
         printIdle("program", idlePid, 10s);
         return 0;
     }
     if (panel.port > 0 && hostPort > 0)
-        runAgainstProgram(hostPort, panel, bare, frameLog);
+        runAgainstProgram(hostPort, panel, bare, frameLog, pidFile);
     else
         runInProcess();
     return 0;

@@ -36,6 +36,15 @@ bare_port=${ports[2]}
 export QT_LOGGING_RULES="pendra.frames.debug=true"
 unset QT_QPA_PLATFORM
 
+# The host, and the bare loop beside the panel, are up before the panel starts.
+"$build/bench/pendra-bare-loop" --port "$bare_port" --host-port "$host_port" &
+bare_pid=$!
+"$build/bench/pendra-bench" --panel-port "$panel_port" --host-port "$host_port" \
+    --pid-file "$work/pendra.pid" --bare-port "$bare_port" --bare-pid "$bare_pid" \
+    --frame-log "$work/pendra.log" &
+bench_pid=$!
+sleep 0.5
+
 if [[ -n "$wine" ]]; then
     runner="$wine/wine-run.sh"
     "$runner" cmd /c exit >/dev/null 2>&1
@@ -68,8 +77,5 @@ if [[ -n "$wine" ]]; then
 else
     pendra_pid=$!
 fi
-"$build/bench/pendra-bare-loop" --port "$bare_port" --host-port "$host_port" &
-bare_pid=$!
-"$build/bench/pendra-bench" --panel-port "$panel_port" --host-port "$host_port" \
-    --pid "$pendra_pid" --bare-port "$bare_port" --bare-pid "$bare_pid" \
-    --frame-log "$work/pendra.log"
+echo "$pendra_pid" >"$work/pendra.pid"
+wait "$bench_pid"

@@ -235,16 +235,21 @@ int SocketLink::write(const char* bytes, int count, int /*flag*/)
 
 void SocketLink::sendNow(const std::vector<std::string_view>& texts)
 {
-    if (!isOpen())
-        return;
+    if (isOpen())
+        sendEach(texts);
+}
+
+void SocketLink::sendEach(const std::vector<std::string_view>& texts)
+{
     bool tell = false;
     for (const std::string_view text : texts) {
         int code = 0;
         const std::int32_t result = sendBytes(text.data(), static_cast<int>(text.size()), code);
         if (result != 0)
             ++failedSendCount;
-        tell = noteSendOutcome(std::string(text), result, code) || tell;
+        tell = noteSendOutcome(text, result, code) || tell;
     }
+    // A text that could not be sent is told at once, never sent later.
     if (tell)
         notifyArrival();
 }
@@ -313,36 +318,23 @@ void SocketLink::noteRefusal()
     refusedLast = true;
 }
 
-int SocketLink::flushSendQueue()
+void SocketLink::flushSendQueue()
 {
-    bool tell = false;
-    int lastLength = 0;
     std::deque<std::string> sending;
     {
         std::lock_guard lock(sendLock);
         sending = takeSendQueue();
     }
     // Sent outside the lock, so that writers never wait behind the socket.
-    for (const std::string& message : sending) {
-        lastLength = static_cast<int>(message.size());
-        int code = 0;
-        const std::int32_t result = sendBytes(message.data(), lastLength, code);
-        if (result != 0)
-            ++failedSendCount;
-        tell = noteSendOutcome(message, result, code) || tell;
-    }
-    // A text that could not be sent is told at once, never sent later.
-    if (tell)
-        notifyArrival();
-    return lastLength;
+    sendEach({sending.begin(), sending.end()});
 }
 
-bool SocketLink::noteSendOutcome(const std::string& text, std::int32_t result, int code)
+bool SocketLink::noteSendOutcome(std::string_view text, std::int32_t result, int code)
 {
     std::lock_guard lock(reportLock);
     const bool failedBefore = std::exchange(lastSendFailed, result != 0);
     if (result != 0) {
-        sendReport.failure = SendFailure{text, code};
+        sendReport.failure = SendFailure{std::string(text), code};
         return true;
     }
     sendReport.sent = true;

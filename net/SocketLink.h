@@ -100,7 +100,10 @@ private:
     bool takeDown();
     void failOpen(const std::string& message, int code);
     void receiveLoop();
-    int flushSendQueue();
+    void flushSendQueue();
+    // Sends each text as a datagram, notes what became of it, and tells the
+    // arrival notifier of a failure.
+    void sendEach(const std::vector<std::string_view>& texts);
     // Returns 0 or the failure code; code then holds the system's error code.
     std::int32_t sendBytes(const char* bytes, int count, int& code);
 
@@ -123,7 +126,7 @@ private:
     std::atomic<bool> refusedLast{false};
     void noteRefusal();
     // Returns whether the worker should hear of it.
-    bool noteSendOutcome(const std::string& text, std::int32_t result, int code);
+    bool noteSendOutcome(std::string_view text, std::int32_t result, int code);
     std::atomic<SendCall> sendCall{&socketapi::sendBytes};
     std::mutex reportLock;
     SendReport sendReport;

@@ -154,7 +154,7 @@ void MessageWorker::workOffMessages()
         if (acknowledgesCoordinates(connection.hostVersion()))
             ++acknowledgements;
     }
-    // One hand-over to the receive thread for the whole pass.
+    // Together and at once, on the link the positions came from.
     if (acknowledgements > 0)
         connection.sendOn(traffic.link, kAcknowledgement, acknowledgements);
     connection.noteHostTraffic(traffic);

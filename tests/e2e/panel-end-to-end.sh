@@ -38,6 +38,17 @@ fail() {
     exit 1
 }
 
+# There is no window manager here, so the script gives the keyboard focus
+# itself. Wine makes a window's X window before it maps it, and an unmapped
+# window refuses the focus: try again for a while.
+focus() {
+    for _ in $(seq 50); do
+        timeout 5 xdotool windowfocus --sync "$1" 2>/dev/null && return 0
+        sleep 0.2
+    done
+    fail "window $1 did not take the keyboard focus"
+}
+
 ports=($("$free_ports" 2))
 host_port=${ports[0]}
 panel_port=${ports[1]}
@@ -82,10 +93,9 @@ done
 unset QT_QPA_PLATFORM
 run_panel > "$work/pendra.log" 2>&1 &
 pendra_pid=$!
-window=$(timeout 60 xdotool search --sync --name '^Orvane VovIri$' | head -n 1) ||
+window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane VovIri$' | head -n 1) ||
     fail "the panel window did not appear"
-# No window manager here: give the window the keyboard focus ourselves.
-xdotool windowfocus --sync "$window"
+focus "$window"
 for _ in $(seq 100); do
     grep -q 'QVL_PENDRA_8:3' "$work/hostsim.log" && break
     sleep 0.1
@@ -115,13 +125,13 @@ sleep 1.5
 greetings() { grep -c -- '<- QVL_PENDRA_8:3' "$work/hostsim.log" || true; }
 enter_in_setup() {
     local tabs=$1
-    xdotool windowfocus --sync "$window"
+    focus "$window"
     xdotool key alt+o
     sleep 0.5
     xdotool key s
     setup=$(timeout 20 xdotool search --sync --onlyvisible --name '^Remote VovIri Setup$' |
         head -n 1) || fail "Options, Setup showed no Setup dialog"
-    xdotool windowfocus --sync "$setup"
+    focus "$setup"
     sleep 0.3
     for _ in $(seq "$tabs"); do
         xdotool key Tab
@@ -144,7 +154,7 @@ for _ in $(seq 100); do
     sleep 0.1
 done
 [[ $(greetings) -gt $before ]] || fail "Enter in a field of Setup did not confirm it"
-xdotool windowfocus --sync "$window"
+focus "$window"
 sleep 1
 
 if [[ -n "$wine_runner" ]]; then
@@ -157,7 +167,7 @@ if [[ -n "$wine_runner" ]]; then
     xdotool key Return
     about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Pendra$' | head -n 1) ||
         fail "the system menu's About item showed no About box"
-    xdotool windowfocus --sync "$about"
+    focus "$about"
     xdotool key Escape
     for _ in $(seq 50); do
         xdotool search --onlyvisible --name '^About Pendra$' >/dev/null 2>&1 || break
@@ -165,7 +175,7 @@ if [[ -n "$wine_runner" ]]; then
     done
     xdotool search --onlyvisible --name '^About Pendra$' >/dev/null 2>&1 &&
         fail "Esc did not close the About box"
-    xdotool windowfocus --sync "$window"
+    focus "$window"
     xdotool key alt+F4
 else
     xdotool key Escape

@@ -174,11 +174,14 @@ void HostConnection::noteHostTraffic(const HostTraffic& traffic)
                             " (" + std::to_string(sends.failure->code) + ")";
             return;
         }
+        // A failed send is named until something else is known: a pass with
+        // nothing new leaves it standing.
         if (refused)
             status.state = LinkState::NoAnswer;
         else if (arrived || (sends.sent && status.state == LinkState::SendFailed))
             status.state = status.hostHeard ? LinkState::Connected : LinkState::WaitingForHost;
-        status.reason.clear();
+        if (status.state != LinkState::SendFailed)
+            status.reason.clear();
     });
 }
 

@@ -360,6 +360,33 @@ TEST_F(HostConnectionTest, ACommandThatCannotBeSentIsNamedAndNeverSentLater)
     EXPECT_FALSE(host.receive(300ms));
 }
 
+// The acknowledgement is sent on the thread that received the position: a
+// failure there is told without that thread waiting on itself.
+TEST_F(HostConnectionTest, AnAcknowledgementThatCannotBeSentIsShownUntilOneIs)
+{
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    connection.setHostVersion(2);
+    MessageWorker worker(connection, view);
+    worker.start();
+
+    connection.setSendCall(&sendThatFindsNoNetwork);
+    ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6"));
+    const int code = networkUnreachableCode();
+    const std::string notSent =
+        "An acknowledgement was not sent: " + socketapi::errorMessage(code) + " (" +
+        std::to_string(code) + ")";
+    ASSERT_TRUE(waitUntil([&] { return describe(connection.linkStatus()) == notSent; }))
+        << describe(connection.linkStatus());
+    EXPECT_TRUE(waitUntil([&] { return view.lastX() == "1.0000"; }));
+
+    connection.setSendCall(&socketapi::sendBytes);
+    ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:2,2,3,4,5,6"));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_9");
+    EXPECT_TRUE(waitUntil([&] { return connection.linkStatus().state == LinkState::Connected; }));
+    EXPECT_TRUE(waitUntil([&] { return view.lastX() == "2.0000"; }));
+}
+
 TEST_F(HostConnectionTest, RepliesAndStatusBelongToTheLinkTheMessagesCameFrom)
 {
     ASSERT_TRUE(connection.connectAndGreet(0));

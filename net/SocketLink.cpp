@@ -157,6 +157,7 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
     refusalCount = 0;
     failedSendCount = 0;
     refusedLast = false;
+    outcomeToTell = false;
     {
         std::lock_guard lock(reportLock);
         sendReport = {};
@@ -235,11 +236,17 @@ int SocketLink::write(const char* bytes, int count, int /*flag*/)
 
 void SocketLink::sendNow(const std::vector<std::string_view>& texts)
 {
-    if (isOpen())
-        sendEach(texts);
+    if (!isOpen() || !sendEach(texts))
+        return;
+    // The caller may hold locks the arrival notifier takes, or be the
+    // notifier itself: the receive thread tells of it instead, at once.
+    outcomeToTell = true;
+    std::lock_guard lock(sendLock);
+    if (sendEvent)
+        sendEvent->signal();
 }
 
-void SocketLink::sendEach(const std::vector<std::string_view>& texts)
+bool SocketLink::sendEach(const std::vector<std::string_view>& texts)
 {
     bool tell = false;
     for (const std::string_view text : texts) {
@@ -249,9 +256,7 @@ void SocketLink::sendEach(const std::vector<std::string_view>& texts)
             ++failedSendCount;
         tell = noteSendOutcome(text, result, code) || tell;
     }
-    // A text that could not be sent is told at once, never sent later.
-    if (tell)
-        notifyArrival();
+    return tell;
 }
 
 void SocketLink::receiveLoop()
@@ -285,7 +290,10 @@ void SocketLink::receiveLoop()
         // during the flush wakes the next pass.
         if (seen.sendRequested) {
             sendEvent->reset();
-            flushSendQueue();
+            // A text that could not be sent is told at once, never sent later.
+            const bool queuedOutcome = flushSendQueue();
+            if (outcomeToTell.exchange(false) || queuedOutcome)
+                notifyArrival();
         }
         // Every datagram that is ready is taken before the next wait, so a
         // burst never waits in the socket's buffer for one wake-up each.
@@ -318,7 +326,7 @@ void SocketLink::noteRefusal()
     refusedLast = true;
 }
 
-void SocketLink::flushSendQueue()
+bool SocketLink::flushSendQueue()
 {
     std::deque<std::string> sending;
     {
@@ -326,7 +334,7 @@ void SocketLink::flushSendQueue()
         sending = takeSendQueue();
     }
     // Sent outside the lock, so that writers never wait behind the socket.
-    sendEach({sending.begin(), sending.end()});
+    return sendEach({sending.begin(), sending.end()});
 }
 
 bool SocketLink::noteSendOutcome(std::string_view text, std::int32_t result, int code)

@@ -51,8 +51,9 @@ public:
     std::int32_t open() override;
     int write(const char* bytes, int count, int flag) override;
     // Sends each text as a datagram of its own on the calling thread, at
-    // once: for replies to the host, which would otherwise cost the receive
-    // thread a wake-up each. The caller keeps the link open meanwhile.
+    // once: for replies to the host, made on the receive thread itself or on
+    // the worker's. The caller keeps the link open meanwhile. A failure is
+    // told through the arrival notifier on the receive thread, never here.
     void sendNow(const std::vector<std::string_view>& texts);
     bool isOpen() const override;
 
@@ -100,10 +101,10 @@ private:
     bool takeDown();
     void failOpen(const std::string& message, int code);
     void receiveLoop();
-    void flushSendQueue();
-    // Sends each text as a datagram, notes what became of it, and tells the
-    // arrival notifier of a failure.
-    void sendEach(const std::vector<std::string_view>& texts);
+    // Both return whether the arrival notifier should hear of the outcome.
+    bool flushSendQueue();
+    // Sends each text as a datagram and notes what became of it.
+    bool sendEach(const std::vector<std::string_view>& texts);
     // Returns 0 or the failure code; code then holds the system's error code.
     std::int32_t sendBytes(const char* bytes, int count, int& code);
 
@@ -131,6 +132,8 @@ private:
     std::mutex reportLock;
     SendReport sendReport;
     bool lastSendFailed = false;
+    // A direct send's outcome the receive thread is yet to tell of.
+    std::atomic<bool> outcomeToTell{false};
 };
 
 } // namespace pendra

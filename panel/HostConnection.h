@@ -103,8 +103,11 @@ public:
     std::size_t waitingMessages() const;
     // Host messages the current link dropped, oldest first, from a full queue.
     std::uint64_t droppedMessages() const;
-    // Called on a link's receive thread whenever host messages have arrived;
-    // set it before messages are expected and clear it before the handler goes.
+    // Called on a link's receive thread whenever host messages have arrived,
+    // and once on the opening thread after a link opens; it may work them off
+    // there and then, sending on the link. Set it before messages are
+    // expected and clear it before the handler goes: clearing waits for a
+    // call in progress.
     void setArrivalHandler(std::function<void()> handler);
 
     // The call every link of this connection sends with (SocketLink::setSendCall).

@@ -39,27 +39,28 @@ void MessageWorker::start()
     if (thread.joinable())
         return;
     {
-        std::lock_guard lock(stopLock);
+        std::lock_guard lock(stateLock);
         stopRequested = false;
         stopped = false;
         // Messages may already wait on a link opened before the worker.
-        messagesArrived = true;
+        askedWork = kArrivals;
+        dueAt = Clock::now();
     }
-    connection.setArrivalHandler([this] { wake(); });
+    connection.setArrivalHandler([this] { work(kArrivals); });
     thread = std::thread([this] { run(); });
 }
 
 void MessageWorker::stop()
 {
     {
-        std::lock_guard lock(stopLock);
+        std::lock_guard lock(stateLock);
         if (stopped)
             return;
         stopped = true;
         stopRequested = true;
     }
     wakeSignal.notify_all();
-    // Once this returns, no receive thread calls wake() any more.
+    // Once this returns, no receive thread works off messages any more.
     connection.setArrivalHandler(nullptr);
     // Each step of a pass is bounded (the longest, closing the link, ends the
     // link's receive thread at once), so this join is too.
@@ -67,43 +68,64 @@ void MessageWorker::stop()
         thread.join();
 }
 
-void MessageWorker::wake()
-{
-    {
-        std::lock_guard lock(stopLock);
-        messagesArrived = true;
-    }
-    wakeSignal.notify_one();
-}
-
 void MessageWorker::run()
 {
-    std::optional<Clock::time_point> wakeAt;
-    for (;;) {
-        bool arrived = false;
-        {
-            std::unique_lock lock(stopLock);
-            const auto woken = [this] {
-                return stopRequested || messagesArrived;
-            };
-            // A greeting or readouts that wait for their turn bound the
-            // sleep; arrivals are still worked off at once meanwhile.
-            if (wakeAt)
-                wakeSignal.wait_until(lock, *wakeAt, woken);
-            else
-                wakeSignal.wait(lock, woken);
-            if (stopRequested)
-                break;
-            arrived = std::exchange(messagesArrived, false);
+    std::unique_lock lock(stateLock);
+    while (!stopRequested) {
+        if (!dueAt) {
+            wakeSignal.wait(lock);
+            continue;
         }
-        if (arrived)
+        if (Clock::now() < *dueAt) {
+            wakeSignal.wait_until(lock, *dueAt);
+            continue;
+        }
+        dueAt.reset();
+        lock.unlock();
+        work(kDueWork);
+        lock.lock();
+    }
+    lock.unlock();
+    connection.closeLink();
+}
+
+void MessageWorker::work(unsigned asked)
+{
+    {
+        std::lock_guard lock(stateLock);
+        if (stopRequested)
+            return;
+        askedWork |= asked;
+        if (working)
+            return;
+        working = true;
+    }
+    bool wakeWorker = false;
+    std::optional<Clock::time_point> due;
+    for (;;) {
+        unsigned doing = 0;
+        {
+            std::lock_guard lock(stateLock);
+            doing = std::exchange(askedWork, 0u);
+            if (doing == 0 || stopRequested) {
+                working = false;
+                // The worker's thread needs a word only when it must look
+                // sooner than it means to.
+                wakeWorker = due && (!dueAt || *due < *dueAt);
+                if (wakeWorker || !due)
+                    dueAt = due;
+                break;
+            }
+        }
+        if (doing & kArrivals)
             workOffMessages();
         const auto greetingDue = sendOwedGreeting();
         const auto readoutsDue = showUnshownReadouts();
-        wakeAt = greetingDue && readoutsDue ? std::min(*greetingDue, *readoutsDue)
-                                            : (greetingDue ? greetingDue : readoutsDue);
+        due = greetingDue && readoutsDue ? std::min(*greetingDue, *readoutsDue)
+                                         : (greetingDue ? greetingDue : readoutsDue);
     }
-    connection.closeLink();
+    if (wakeWorker)
+        wakeSignal.notify_one();
 }
 
 std::optional<MessageWorker::Clock::time_point> MessageWorker::sendOwedGreeting()
@@ -120,16 +142,19 @@ std::optional<MessageWorker::Clock::time_point> MessageWorker::sendOwedGreeting(
 
 std::optional<MessageWorker::Clock::time_point> MessageWorker::showUnshownReadouts()
 {
-    if (!unshown)
-        return std::nullopt;
-    const Clock::time_point due = lastShown + view.readoutInterval();
     const Clock::time_point now = Clock::now();
-    if (now < due)
-        return due;
+    if (lastShown && now < *lastShown + view.readoutInterval())
+        return *lastShown + view.readoutInterval();
+    if (!unshown) {
+        lastShown.reset();
+        return std::nullopt;
+    }
     lastShown = now;
     view.showReadouts(std::move(*unshown));
     unshown.reset();
-    return std::nullopt;
+    // A stream's next values find the worker's thread already waiting for
+    // their frame.
+    return now + view.readoutInterval();
 }
 
 void MessageWorker::workOffMessages()

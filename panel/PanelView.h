@@ -37,10 +37,11 @@ class PanelView
 {
 public:
     virtual ~PanelView() = default;
-    // Called on the worker's thread: the window takes the texts over to its own.
+    // Called on the thread that works off host messages, a link's receive
+    // thread or the worker's: the window takes the texts over to its own.
     virtual void showReadouts(ReadoutTexts texts) = 0;
     // The worker shows readouts at most this often: a screen shows no more
-    // frames than its refresh rate allows. Read on the worker's thread.
+    // frames than its refresh rate allows. Read on the same threads.
     virtual std::chrono::nanoseconds readoutInterval() const
     {
         return std::chrono::nanoseconds(1'000'000'000 / 60);

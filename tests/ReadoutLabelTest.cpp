@@ -111,4 +111,16 @@ TEST(ReadoutLabel, ATextWiderThanTheFaceIsDrawnSmallerNotCut)
                 leftmost = x;
     EXPECT_LT(leftmost, image.width()) << "the text is drawn";
     EXPECT_GT(leftmost, 0) << "the first digits are not cut off at the left edge";
+
+    // The fit follows the text as it changes: other digits, a shorter
+    // number, a longer one again.
+    const int shrunk = label.fittedFont().pixelSize();
+    const int asked = label.font().pixelSize();
+    ASSERT_LT(shrunk, asked);
+    label.setText("-987654321098765432.9999");
+    EXPECT_EQ(label.fittedFont().pixelSize(), shrunk);
+    label.setText("1.0000");
+    EXPECT_EQ(label.fittedFont().pixelSize(), asked);
+    label.setText("-123456789012345678.0000");
+    EXPECT_EQ(label.fittedFont().pixelSize(), shrunk);
 }

@@ -65,10 +65,34 @@ QColor ReadoutLabel::shownTextColor() const
                            textColour.value() * 2 / 5);
 }
 
+QString ReadoutLabel::fitKey() const
+{
+    // Readouts change their digits many times a second and their length
+    // seldom. Where every digit is as wide as any other, a text fits as its
+    // pattern does, whatever its digits.
+    if (!digitsAlike) {
+        const QFontMetrics metrics(font());
+        const int zero = metrics.horizontalAdvance(QLatin1Char('0'));
+        bool alike = true;
+        for (char digit = '1'; digit <= '9'; ++digit)
+            alike = alike && metrics.horizontalAdvance(QLatin1Char(digit)) == zero;
+        digitsAlike = alike;
+    }
+    QString key = text();
+    if (*digitsAlike) {
+        for (QChar& c : key) {
+            if (c.unicode() >= u'0' && c.unicode() <= u'9')
+                c = QLatin1Char('0');
+        }
+    }
+    return key;
+}
+
 QFont ReadoutLabel::fittedFont() const
 {
     const int room = contentsRect().width();
-    if (fit && fit->room == room && fit->text == text())
+    const QString key = fitKey();
+    if (fit && fit->room == room && fit->key == key)
         return fit->font;
     QFont fitted = font();
     // The size asked for: what the system made of it may differ (wine's
@@ -82,14 +106,16 @@ QFont ReadoutLabel::fittedFont() const
         fitted.setPixelSize(size);
         needed = QFontMetrics(fitted).horizontalAdvance(text());
     }
-    fit = Fit{text(), room, fitted};
+    fit = Fit{key, room, fitted};
     return fitted;
 }
 
 void ReadoutLabel::changeEvent(QEvent* event)
 {
-    if (event->type() == QEvent::FontChange)
+    if (event->type() == QEvent::FontChange) {
         fit.reset();
+        digitsAlike.reset();
+    }
     QLabel::changeEvent(event);
 }
 

@@ -33,7 +33,8 @@ public:
 
     // The font the text is drawn in: the label's own, made smaller when the
     // text would not fit the face, since a cut readout can show a wrong number.
-    // Worked out again only when the text, the font or the width changed.
+    // Worked out again only when the text (beyond its digits, in a font whose
+    // digits are all of one width), the font or the width changed.
     QFont fittedFont() const;
 
 protected:
@@ -48,14 +49,19 @@ private:
     QColor textColour{Qt::white};
     bool dimmed = false;
 
+    // The text as far as fitting goes.
+    QString fitKey() const;
+
     // The font fitted to one text in one width.
     struct Fit
     {
-        QString text;
+        QString key;
         int room = 0;
         QFont font;
     };
     mutable std::optional<Fit> fit;
+    // Whether the font's digits are all of one width.
+    mutable std::optional<bool> digitsAlike;
 };
 
 } // namespace pendra

@@ -11,6 +11,7 @@
 //                                     log, with its "pendra.frames" category on
 //                [--pid-file FILE]   the panel's process id, once FILE holds it
 //   pendra-bench --idle-pid N         what a process costs over 10 s, left alone
+//   pendra-bench --window-pid N       what pendra-bare-window costs over 5 s
 
 #include "bench/BenchSocket.h"
 #include "bench/Latencies.h"
@@ -431,6 +432,7 @@ int main(int argc, char** argv)
     Program bare;
     std::string frameLog;
     int idlePid = 0;
+    int windowPid = 0;
     std::string pidFile;
     for (int i = 1; i + 1 < argc; i += 2) {
         const std::string option = argv[i];
@@ -451,6 +453,13 @@ int main(int argc, char** argv)
             idlePid = std::atoi(value);
         else if (option == "--pid-file")
             pidFile = value;
+        else if (option == "--window-pid")
+            windowPid = std::atoi(value);
+    }
+    if (windowPid > 0) {
+        const double cpu = cpuShareWhile(windowPid, [] { std::this_thread::sleep_for(5s); });
+        std::printf("bare window, a new number every frame, 5 s: %.2f %% of one core\n", cpu);
+        return 0;
     }
     if (idlePid > 0) {
         printIdle("program", idlePid, 10s);

@@ -2,7 +2,9 @@
 # The real panel program under a virtual display, driven by pendra-bench as
 # its host on 127.0.0.1, beside pendra-bare-loop doing the same job on a
 # plain socket: CPU share and latency at steady rates, window updates,
-# bursts, a host that answers every greeting, and the idle program.
+# bursts, a host that answers every greeting, and the idle program; then a
+# bare Qt window that shows a new number every frame, the floor under the
+# window's share.
 #   bench/real-panel.sh [BUILD_DIR]               (default build)
 #   bench/real-panel.sh --wine [WINDOWS_BUILD]    pendra.exe under wine (default
 #                                                 build-windows), host and bare
@@ -79,3 +81,13 @@ else
 fi
 echo "$pendra_pid" >"$work/pendra.pid"
 wait "$bench_pid"
+
+# The floor under the window's share: a bare Qt window that shows a new
+# number every frame of the screen, on its own once the panel's run is over.
+if [[ -z "$wine" ]]; then
+    "$build/bench/pendra-bare-window" >/dev/null 2>&1 &
+    window_pid=$!
+    timeout 60 xdotool search --sync --name '^pendra-bare-window$' >/dev/null
+    sleep 1
+    "$build/bench/pendra-bench" --window-pid "$window_pid"
+fi

@@ -333,13 +333,10 @@ void PanelWindow::showLinkStatus(const LinkStatus& status)
 void PanelWindow::applyReadouts(const ReadoutTexts& texts)
 {
     qCDebug(frameLog, "readout frame");
-    // A label whose text stays is not repainted.
+    // A label given the text it shows is not repainted: QLabel looks first.
     auto show = [](ReadoutLabel* label, const std::optional<std::string>& text) {
-        if (!text)
-            return;
-        const QString shown = QString::fromStdString(*text);
-        if (shown != label->text())
-            label->setText(shown);
+        if (text)
+            label->setText(QString::fromStdString(*text));
     };
     for (std::size_t i = 0; i < valueLabels.size(); ++i)
         show(valueLabels[i], texts.values[i]);

@@ -65,7 +65,8 @@ protected:
 #endif
 
 private:
-    // Called on the worker's thread: the texts are applied on the window's own.
+    // Called on the thread that works off host messages: the texts are
+    // applied on the window's own.
     void showReadouts(ReadoutTexts texts) override;
     std::chrono::nanoseconds readoutInterval() const override;
     void noteScreenRate();

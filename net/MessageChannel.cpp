@@ -21,7 +21,6 @@ void MessageChannel::reset()
         std::lock_guard lock(receiveLock);
         receiveQueue.clear();
         deliveryCallback = nullptr;
-        arrivalNotifier = nullptr;
     }
     std::lock_guard lock(sendLock);
     sendQueue.clear();
@@ -162,23 +161,6 @@ std::deque<std::string> MessageChannel::takeReceived()
 {
     std::lock_guard lock(receiveLock);
     return std::exchange(receiveQueue, {});
-}
-
-void MessageChannel::setArrivalNotifier(std::function<void()> notifier)
-{
-    std::lock_guard lock(receiveLock);
-    arrivalNotifier = std::move(notifier);
-}
-
-void MessageChannel::notifyArrival()
-{
-    std::function<void()> notifier;
-    {
-        std::lock_guard lock(receiveLock);
-        notifier = arrivalNotifier;
-    }
-    if (notifier)
-        notifier();
 }
 
 std::string MessageChannel::status() const

@@ -64,9 +64,6 @@ public:
     std::size_t waitingCount() const;
     // Takes every waiting message at once, oldest first.
     std::deque<std::string> takeReceived();
-    // Called on the transport's thread after it has queued new messages, once
-    // for each batch it received together. Runs with no lock held.
-    void setArrivalNotifier(std::function<void()> notifier);
     std::string status() const;
     bool hasStatus() const;
     // Messages dropped, oldest first, because the receive queue was full.
@@ -79,7 +76,6 @@ protected:
     std::deque<std::string> takeSendQueue();
     void setStatus(const std::string& text);
     void setErrorText(const std::string& text);
-    void notifyArrival();
 
     std::mutex sendLock;
 
@@ -97,7 +93,6 @@ private:
     std::deque<std::string> receiveQueue;
     std::uint64_t dropped = 0;
     DeliveryCallback deliveryCallback;
-    std::function<void()> arrivalNotifier;
 
     std::deque<std::string> sendQueue;
 

@@ -75,21 +75,22 @@ bool isRefusal(int code);
 bool mayPass(int code);
 // One receive into at most capacity bytes. For a datagram socket a datagram
 // longer than capacity is discarded whole and gives -1; nothing to read, or
-// any error, gives -1 as well, and lastError() says which.
-int receiveOnce(Handle socket, char* buffer, int capacity, bool datagram);
+// any error, gives -1 as well, and lastError() says which. With from given,
+// a datagram's sender is put there.
+int receiveOnce(Handle socket, char* buffer, int capacity, bool datagram, Endpoint* from = nullptr);
 
-// What a wait of the receive thread saw: any of them may be set at once.
+// What a wait of the link's thread saw: either or both may be set.
 struct WaitResult
 {
     bool failed = false;
-    bool closeRequested = false;
     bool dataReady = false;
-    bool sendRequested = false;
+    bool woken = false;
 };
 
-// What the receive thread watches for data to read: on Windows an event of
-// its own that the socket signals (which also makes the socket non-blocking),
-// on POSIX the socket itself. The thread starts it and ends it.
+// What the link's thread watches for data to read: on Windows an
+// auto-reset event of its own that the socket signals (which also makes the
+// socket non-blocking, and which the wait itself clears), on POSIX the
+// socket itself. The thread starts it and ends it.
 struct ReadWatch
 {
     Handle socket = kNoSocket;
@@ -102,8 +103,8 @@ void endReadWatch(const ReadWatch& watch);
 // A wait that ends only when something happens.
 inline constexpr std::chrono::milliseconds kWaitForever{-1};
 
-// Waits at most timeout (or for ever) for data to read or for either event.
-WaitResult waitForAny(const ReadWatch& watch, WaitHandle closeEvent, WaitHandle sendEvent,
-                      std::chrono::milliseconds timeout);
+// Waits at most timeout (or for ever) for data to read or for the wake
+// event. One call: no event is looked at or cleared besides.
+WaitResult waitForAny(const ReadWatch& watch, WaitHandle wake, std::chrono::milliseconds timeout);
 
 } // namespace pendra::socketapi

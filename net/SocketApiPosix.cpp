@@ -213,16 +213,21 @@ bool mayPass(int code)
            code == EHOSTUNREACH;
 }
 
-int receiveOnce(Handle socket, char* buffer, int capacity, bool datagram)
+int receiveOnce(Handle socket, char* buffer, int capacity, bool datagram, Endpoint* from)
 {
     // MSG_TRUNC makes a datagram socket report the datagram's real length,
     // so one that did not fit is recognised and dropped rather than cut.
-    const ssize_t received =
-        ::recv(fd(socket), buffer, static_cast<size_t>(capacity), datagram ? MSG_TRUNC : 0);
+    sockaddr_in sender{};
+    socklen_t senderLength = sizeof sender;
+    const ssize_t received = ::recvfrom(
+        fd(socket), buffer, static_cast<size_t>(capacity), datagram ? MSG_TRUNC : 0,
+        from ? reinterpret_cast<sockaddr*>(&sender) : nullptr, from ? &senderLength : nullptr);
     if (received > capacity)
         errno = EMSGSIZE;
     if (received < 0 || received > capacity)
         return -1;
+    if (from)
+        *from = Endpoint{ntohl(sender.sin_addr.s_addr), ntohs(sender.sin_port)};
     return static_cast<int>(received);
 }
 
@@ -234,21 +239,18 @@ std::optional<ReadWatch> startReadWatch(Handle socket)
 
 void endReadWatch(const ReadWatch&) {}
 
-WaitResult waitForAny(const ReadWatch& watch, WaitHandle closeEvent, WaitHandle sendEvent,
-                      std::chrono::milliseconds timeout)
+WaitResult waitForAny(const ReadWatch& watch, WaitHandle wake, std::chrono::milliseconds timeout)
 {
-    pollfd entries[3] = {
-        {fd(watch.socket), POLLIN, 0}, {fd(closeEvent), POLLIN, 0}, {fd(sendEvent), POLLIN, 0}};
+    pollfd entries[2] = {{fd(watch.socket), POLLIN, 0}, {fd(wake), POLLIN, 0}};
     WaitResult result;
     const int ready =
-        ::poll(entries, 3, timeout < timeout.zero() ? -1 : static_cast<int>(timeout.count()));
+        ::poll(entries, 2, timeout < timeout.zero() ? -1 : static_cast<int>(timeout.count()));
     if (ready < 0) {
         result.failed = errno != EINTR;
         return result;
     }
     result.dataReady = entries[0].revents != 0;
-    result.closeRequested = entries[1].revents != 0;
-    result.sendRequested = entries[2].revents != 0;
+    result.woken = entries[1].revents != 0;
     return result;
 }
 

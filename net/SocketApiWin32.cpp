@@ -47,11 +47,6 @@ public:
     const bool started;
 };
 
-bool isSignalled(WSAEVENT handle)
-{
-    return ::WSAWaitForMultipleEvents(1, &handle, FALSE, 0, FALSE) == WSA_WAIT_EVENT_0;
-}
-
 } // namespace
 
 int invalidArgumentCode()
@@ -268,22 +263,33 @@ bool mayPass(int code)
            code == WSAENETUNREACH || code == WSAEHOSTUNREACH;
 }
 
-int receiveOnce(Handle socket, char* buffer, int capacity, bool /*datagram*/)
+int receiveOnce(Handle socket, char* buffer, int capacity, bool /*datagram*/, Endpoint* from)
 {
     // A datagram longer than capacity fails with WSAEMSGSIZE and is discarded
     // whole. WSAECONNRESET on a datagram socket is the system passing on an
     // ICMP refusal of an earlier send: there is no data behind it.
-    const int received = ::recv(sock(socket), buffer, capacity, 0);
-    return received == SOCKET_ERROR ? -1 : received;
+    sockaddr_in sender{};
+    int senderLength = sizeof sender;
+    const int received = ::recvfrom(sock(socket), buffer, capacity, 0,
+                                    from ? reinterpret_cast<sockaddr*>(&sender) : nullptr,
+                                    from ? &senderLength : nullptr);
+    if (received == SOCKET_ERROR)
+        return -1;
+    if (from)
+        *from = Endpoint{ntohl(sender.sin_addr.s_addr), ntohs(sender.sin_port)};
+    return received;
 }
 
 std::optional<ReadWatch> startReadWatch(Handle socket)
 {
-    const WSAEVENT ready = ::WSACreateEvent();
-    if (ready == WSA_INVALID_EVENT)
+    // Auto-reset: the wait that reports it clears it, so a datagram costs
+    // no call to reset it. A receive re-arms FD_READ, and the socket
+    // signals again at once while more datagrams wait.
+    const HANDLE ready = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
+    if (!ready)
         return std::nullopt;
     if (::WSAEventSelect(sock(socket), ready, FD_READ) != 0) {
-        ::WSACloseEvent(ready);
+        ::CloseHandle(ready);
         return std::nullopt;
     }
     return ReadWatch{socket, reinterpret_cast<WaitHandle>(ready)};
@@ -292,30 +298,21 @@ std::optional<ReadWatch> startReadWatch(Handle socket)
 void endReadWatch(const ReadWatch& watch)
 {
     ::WSAEventSelect(sock(watch.socket), nullptr, 0);
-    ::WSACloseEvent(event(watch.readyEvent));
+    ::CloseHandle(event(watch.readyEvent));
 }
 
-WaitResult waitForAny(const ReadWatch& watch, WaitHandle closeEvent, WaitHandle sendEvent,
-                      std::chrono::milliseconds timeout)
+WaitResult waitForAny(const ReadWatch& watch, WaitHandle wake, std::chrono::milliseconds timeout)
 {
-    const WSAEVENT events[3] = {event(watch.readyEvent), event(closeEvent), event(sendEvent)};
+    const WSAEVENT events[2] = {event(watch.readyEvent), event(wake)};
     WaitResult result;
     const DWORD woken = ::WSAWaitForMultipleEvents(
-        3, events, FALSE,
+        2, events, FALSE,
         timeout < timeout.zero() ? WSA_INFINITE : static_cast<DWORD>(timeout.count()), FALSE);
-    if (woken == WSA_WAIT_FAILED) {
-        result.failed = true;
-        return result;
-    }
-    // The wait names only the first signalled event: look at each, so that a
-    // socket that keeps delivering cannot hide a close request.
-    if (woken != WSA_WAIT_TIMEOUT) {
-        result.dataReady = isSignalled(events[0]);
-        result.closeRequested = isSignalled(events[1]);
-        result.sendRequested = isSignalled(events[2]);
-    }
-    // The socket signals again on the next datagram after the next receive.
-    ::WSAResetEvent(events[0]);
+    // The wait names the first signalled event only; the link's thread
+    // looks at its close request and send queue on every pass anyway.
+    result.failed = woken == WSA_WAIT_FAILED;
+    result.dataReady = woken == WSA_WAIT_EVENT_0;
+    result.woken = woken == WSA_WAIT_EVENT_0 + 1;
     return result;
 }
 

@@ -1,7 +1,7 @@
 #include "net/SocketLink.h"
 
+#include <algorithm>
 #include <future>
-#include <optional>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -17,13 +17,13 @@ SocketLink::SocketLink(std::string remote, int port)
 
 SocketLink::~SocketLink()
 {
-    // The receive thread must end before the link's memory goes.
+    // The thread must end before the link's memory goes.
     SocketLink::close();
 }
 
 void SocketLink::reset()
 {
-    // The receive thread uses the socket and the events: it ends before they go.
+    // The thread uses the socket and the wake: it ends before they go.
     if (opened)
         close();
     opened = false;
@@ -32,8 +32,6 @@ void SocketLink::reset()
     localAddress.clear();
     remotePort = 0;
     localPort = 0;
-    closeEvent.reset();
-    sendEvent.reset();
     bindLocal = 0;
 }
 
@@ -109,16 +107,14 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
     socketapi::setReceiveBufferSize(handle, kReceiveBufferRequest);
     grantedReceiveBuffer = socketapi::receiveBufferSize(handle);
 
-    // Made once the socket is bound and connected; on Windows they belong to
-    // the socket library, so they go before it is released.
-    std::unique_ptr<WakeEvent> newCloseEvent;
-    std::unique_ptr<WakeEvent> newSendEvent;
+    // Made once the socket is bound and connected; on Windows it belongs to
+    // the socket library, so it goes before the library is released.
+    std::unique_ptr<WakeEvent> newWake;
 
     // Each failure keeps the code of the call that failed: the clean-up after
     // it may overwrite the platform's own record.
     auto giveUp = [&](const std::string& message, int code) {
-        newCloseEvent.reset();
-        newSendEvent.reset();
+        newWake.reset();
         socketapi::closeSocket(handle);
         socketapi::releaseLibrary();
         failOpen(message, code);
@@ -140,44 +136,36 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
                       socketapi::invalidArgumentCode());
     if (!socketapi::connectTo(handle, *remote))
         return giveUp("Init: Couldn't connect to " + address + " ! ", socketapi::lastError());
+    remoteEndpoint = *remote;
 
-    newCloseEvent = std::make_unique<WakeEvent>();
-    newSendEvent = std::make_unique<WakeEvent>();
-    if (!newCloseEvent->isValid() || !newSendEvent->isValid())
+    newWake = std::make_unique<WakeEvent>();
+    if (!newWake->isValid())
         return giveUp("Init: Couldn't create events ! ", socketapi::lastError());
     if (!socketapi::setNonBlocking(handle))
         return giveUp("Init: Couldn't create socket! ", socketapi::lastError());
 
-    closeEvent = std::move(newCloseEvent);
     {
         std::lock_guard lock(sendLock);
-        sendEvent = std::move(newSendEvent);
+        wakeEvent = std::move(newWake);
     }
     socketHandle = handle;
+    closeRequested = false;
     refusalCount = 0;
     failedSendCount = 0;
-    refusedLast = false;
-    outcomeToTell = false;
-    {
-        std::lock_guard lock(reportLock);
-        sendReport = {};
-        lastSendFailed = false;
-    }
 
-    // Open returns once the receive thread runs.
+    // Open returns once the thread runs.
     std::promise<void> started;
     auto running = started.get_future();
     try {
-        receiveThread = std::thread([this, &started] {
+        thread = std::thread([this, &started] {
             started.set_value();
-            receiveLoop();
+            run();
         });
     } catch (const std::system_error& error) {
         socketHandle = socketapi::kNoSocket;
-        closeEvent.reset();
         {
             std::lock_guard lock(sendLock);
-            sendEvent.reset();
+            newWake = std::move(wakeEvent);
         }
         return giveUp("Init: Couldn't start receive thread ! ", error.code().value());
     }
@@ -192,17 +180,16 @@ bool SocketLink::takeDown()
 {
     const socketapi::Handle handle = socketHandle;
     const bool shutDown = socketapi::shutdownBoth(handle);
-    if (closeEvent)
-        closeEvent->signal();
-    if (receiveThread.joinable())
-        receiveThread.join();
+    closeRequested = true;
+    wake();
+    if (thread.joinable())
+        thread.join();
     const bool closed = socketapi::closeSocket(handle);
     socketHandle = socketapi::kNoSocket;
-    // On Windows the events are the socket library's: they go before it does.
-    closeEvent.reset();
+    // On Windows the event is the socket library's: it goes before the library does.
     {
         std::lock_guard lock(sendLock);
-        sendEvent.reset();
+        wakeEvent.reset();
     }
     if (libraryStarted) {
         socketapi::releaseLibrary();
@@ -229,104 +216,104 @@ int SocketLink::write(const char* bytes, int count, int /*flag*/)
         return kFailureCode;
     std::lock_guard lock(sendLock);
     queueForSend(bytes, count);
-    if (sendEvent)
-        sendEvent->signal();
+    if (wakeEvent)
+        wakeEvent->signal();
     return 0;
 }
 
-void SocketLink::sendNow(const std::vector<std::string_view>& texts)
+void SocketLink::wake()
 {
-    if (!isOpen() || !sendEach(texts))
-        return;
-    // The caller may hold locks the arrival notifier takes, or be the
-    // notifier itself: the receive thread tells of it instead, at once.
-    outcomeToTell = true;
     std::lock_guard lock(sendLock);
-    if (sendEvent)
-        sendEvent->signal();
+    if (wakeEvent)
+        wakeEvent->signal();
 }
 
-bool SocketLink::sendEach(const std::vector<std::string_view>& texts)
+void SocketLink::run()
 {
-    bool tell = false;
-    for (const std::string_view text : texts) {
-        int code = 0;
-        const std::int32_t result = sendBytes(text.data(), static_cast<int>(text.size()), code);
-        if (result != 0)
-            ++failedSendCount;
-        tell = noteSendOutcome(text, result, code) || tell;
-    }
-    return tell;
-}
-
-void SocketLink::receiveLoop()
-{
-    const socketapi::Handle handle = socketHandle;
     // Without its watch the thread ends at once: the link stays open but
     // neither receives nor sends.
-    const auto watch = socketapi::startReadWatch(handle);
-    if (!watch)
+    const auto watch = socketapi::startReadWatch(socketHandle);
+    if (!watch) {
+        setStatus("Init: Couldn't watch the socket ! ");
         return;
+    }
     std::vector<char> area(kReceiveAreaSize);
-    for (;;) {
-        // An idle link sleeps until a datagram, a send or a close arrives.
-        // After a refusal wine signals no further datagram: until one comes,
-        // the socket is also looked at every so often.
-        const auto seen =
-            socketapi::waitForAny(*watch, closeEvent->waitHandle(), sendEvent->waitHandle(),
-                                  refusedLast ? kRefusalWatch : socketapi::kWaitForever);
+    refusedLast = false;
+    // The first pass comes at once: texts written before open go out first.
+    std::optional<LinkHandler::Clock::time_point> due = LinkHandler::Clock::now();
+    for (bool first = true;; first = false) {
+        const auto seen = socketapi::waitForAny(*watch, wakeEvent->waitHandle(), nextWait(due));
         if (seen.failed) {
             setStatus("WSAWaitForMultipleEvents() FAILED!! ERROR-" +
                       std::to_string(socketapi::lastError()));
             std::this_thread::sleep_for(kFailedWaitPause);
         }
-        // Close is looked at first: a socket that keeps delivering must not
-        // keep the thread from ending.
-        if (seen.closeRequested)
+        // Cleared before the requests are looked at: one made after this
+        // wakes the next pass.
+        if (seen.woken)
+            wakeEvent->reset();
+        if (closeRequested)
             break;
-        const std::uint64_t refusalsBefore = refusalCount;
+        pass = LinkPass{};
+        pass.first = first;
         // A waiting command goes out on this pass even while datagrams keep
-        // arriving. The event is cleared before the flush, so a write made
-        // during the flush wakes the next pass.
-        if (seen.sendRequested) {
-            sendEvent->reset();
-            // A text that could not be sent is told at once, never sent later.
-            const bool queuedOutcome = flushSendQueue();
-            if (outcomeToTell.exchange(false) || queuedOutcome)
-                notifyArrival();
-        }
-        // Every datagram that is ready is taken before the next wait, so a
-        // burst never waits in the socket's buffer for one wake-up each.
-        // A refusal stands for no datagram: the receive after it goes on, so
-        // that the socket is read until it has nothing more.
-        int taken = 0;
-        for (int attempt = 0; attempt < kDatagramsPerPass; ++attempt) {
-            area[0] = '\0';
-            const int received =
-                socketapi::receiveOnce(handle, area.data(), kReceiveAreaSize, datagram);
-            if (received < 0) {
-                if (!socketapi::isRefusal(socketapi::lastError()))
-                    break;
-                noteRefusal();
-                continue;
-            }
-            ++taken;
-            refusedLast = false;
-            feed(area.data(), received, 0);
-        }
-        if (taken > 0 || refusalCount != refusalsBefore)
-            notifyArrival();
+        // arriving.
+        flushSendQueue();
+        // One datagram a pass: while more wait, the next wait returns at
+        // once, so each is answered as soon as it is taken.
+        if (seen.dataReady || refusedLast)
+            pass.datagram = receiveOne(area);
+        due.reset();
+        if (passHandler)
+            due = passHandler->afterPass(*this, pass);
     }
     socketapi::endReadWatch(*watch);
 }
 
-void SocketLink::noteRefusal()
+std::chrono::milliseconds
+SocketLink::nextWait(std::optional<LinkHandler::Clock::time_point> due) const
 {
-    ++refusalCount;
-    refusedLast = true;
+    using std::chrono::milliseconds;
+    milliseconds wait = refusedLast ? kRefusalWatch : socketapi::kWaitForever;
+    if (due) {
+        // Rounded up, so that the handler is never called before its time.
+        const auto left = std::chrono::ceil<milliseconds>(*due - LinkHandler::Clock::now());
+        const milliseconds until = std::max(left, milliseconds::zero());
+        wait = wait < milliseconds::zero() ? until : std::min(wait, until);
+    }
+    return wait;
 }
 
-bool SocketLink::flushSendQueue()
+bool SocketLink::receiveOne(std::vector<char>& area)
+{
+    // A refusal stands for no datagram: the receive after it goes on, so
+    // that one that waits behind it is still taken. The bound only keeps a
+    // socket that reports nothing else from holding the thread.
+    for (int attempt = 0; attempt < 64; ++attempt) {
+        area[0] = '\0';
+        socketapi::Endpoint sender;
+        const int received = socketapi::receiveOnce(socketHandle, area.data(), kReceiveAreaSize,
+                                                    datagram, datagram ? &sender : nullptr);
+        // A datagram that came between bind and connect is queued whoever
+        // sent it: only the host's count.
+        if (received >= 0 && datagram &&
+            (sender.address != remoteEndpoint.address || sender.port != remoteEndpoint.port))
+            continue;
+        if (received >= 0) {
+            refusedLast = false;
+            feed(area.data(), received, 0);
+            return true;
+        }
+        if (!socketapi::isRefusal(socketapi::lastError()))
+            return false;
+        ++refusalCount;
+        ++pass.refusals;
+        refusedLast = true;
+    }
+    return false;
+}
+
+void SocketLink::flushSendQueue()
 {
     std::deque<std::string> sending;
     {
@@ -334,53 +321,52 @@ bool SocketLink::flushSendQueue()
         sending = takeSendQueue();
     }
     // Sent outside the lock, so that writers never wait behind the socket.
-    return sendEach({sending.begin(), sending.end()});
-}
-
-bool SocketLink::noteSendOutcome(std::string_view text, std::int32_t result, int code)
-{
-    std::lock_guard lock(reportLock);
-    const bool failedBefore = std::exchange(lastSendFailed, result != 0);
-    if (result != 0) {
-        sendReport.failure = SendFailure{std::string(text), code};
-        return true;
+    for (std::string& text : sending) {
+        if (sendNow(text) == 0)
+            pass.sentFromQueue.push_back(std::move(text));
     }
-    sendReport.sent = true;
-    sendReport.failure.reset();
-    return failedBefore;
 }
 
-SocketLink::SendReport SocketLink::takeSendReport()
+int SocketLink::sendNow(std::string_view text)
 {
-    std::lock_guard lock(reportLock);
-    return std::exchange(sendReport, SendReport{});
+    const int code = sendBytes(text.data(), static_cast<int>(text.size()));
+    ++pass.sends;
+    if (code == 0) {
+        pass.failure.reset();
+        return 0;
+    }
+    ++failedSendCount;
+    pass.failure = SendFailure{std::string(text), code};
+    return code;
 }
 
-std::int32_t SocketLink::sendBytes(const char* bytes, int count, int& code)
+int SocketLink::sendBytes(const char* bytes, int count)
 {
-    const socketapi::Handle handle = socketHandle;
     const SendCall send = sendCall;
-    int sent = send(handle, bytes, count);
-    code = sent < 0 ? socketapi::lastError() : 0;
+    int sent = send(socketHandle, bytes, count);
+    int code = sent < 0 ? socketapi::lastError() : 0;
     // A refusal met by an earlier datagram is handed to whatever call comes
     // next; this datagram was never sent, so it goes again, once, at once.
     if (sent < 0 && socketapi::isRefusal(code)) {
-        noteRefusal();
-        sent = send(handle, bytes, count);
+        ++refusalCount;
+        ++pass.refusals;
+        refusedLast = true;
+        sent = send(socketHandle, bytes, count);
         code = sent < 0 ? socketapi::lastError() : 0;
     }
     // Only a full send buffer is waited for, at most briefly: a wait before
-    // every send would cost the receive thread a call per datagram.
+    // every send would cost a call per datagram.
     if (sent < 0 && socketapi::isWouldBlock(code)) {
-        socketapi::waitWritable(handle, kWritableTimeout);
-        sent = send(handle, bytes, count);
+        socketapi::waitWritable(socketHandle, kWritableTimeout);
+        sent = send(socketHandle, bytes, count);
         code = sent < 0 ? socketapi::lastError() : 0;
     }
     if (sent == count)
         return 0;
     setStatus("KESTR_IP : Writing " + std::to_string(count) + " char failed !!! ERROR-" +
               std::to_string(code));
-    return kFailureCode;
+    // A short send leaves no error behind; it failed all the same.
+    return code != 0 ? code : socketapi::invalidArgumentCode();
 }
 
 } // namespace pendra

@@ -1,16 +1,16 @@
 #include "net/WakeEvent.h"
 
+#include <atomic>
 #include <fcntl.h>
-#include <mutex>
 #include <unistd.h>
 
 namespace pendra {
 
-// A pipe: the event is signalled while the pipe holds a byte.
+// A pipe: the event is signalled while the pipe holds a byte. Only the
+// signal that finds it clear writes, so the pipe holds one byte at most.
 struct WakeEvent::Native
 {
-    std::mutex lock;
-    bool signalled = false;
+    std::atomic<bool> signalled{false};
     int readEnd = -1;
     int writeEnd = -1;
 };
@@ -48,18 +48,18 @@ socketapi::WaitHandle WakeEvent::waitHandle() const
 
 void WakeEvent::signal()
 {
-    std::lock_guard guard(native->lock);
-    if (native->signalled || native->writeEnd < 0)
+    if (native->writeEnd < 0 || native->signalled.exchange(true))
         return;
     const char byte = 1;
-    native->signalled = ::write(native->writeEnd, &byte, 1) == 1;
+    if (::write(native->writeEnd, &byte, 1) != 1)
+        native->signalled = false;
 }
 
 void WakeEvent::reset()
 {
-    std::lock_guard guard(native->lock);
-    if (!native->signalled)
-        return;
+    // Emptied before it is marked clear: a signal in between finds it still
+    // signalled and writes nothing, and the waiter looks at what was asked
+    // of it after every reset anyway.
     char drain[16];
     while (::read(native->readEnd, drain, sizeof drain) > 0) {
     }

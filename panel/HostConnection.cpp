@@ -1,11 +1,10 @@
 #include "panel/HostConnection.h"
 
 #include "net/SocketApi.h"
-#include "net/SocketLink.h"
+#include "panel/MessageWorker.h"
 #include "panel/PanelProtocol.h"
 
 #include <QDebug>
-#include <cstring>
 
 namespace pendra {
 
@@ -25,8 +24,7 @@ std::string failedStep(std::string text)
 } // namespace
 
 HostConnection::HostConnection(ConnectionSettings& connectionSettings)
-    : settings(connectionSettings), version(kInitialHostVersion),
-      lastGreeting(std::chrono::steady_clock::time_point::min().time_since_epoch().count())
+    : settings(connectionSettings), version(kInitialHostVersion)
 {
 }
 
@@ -42,25 +40,35 @@ void HostConnection::setPanelReady()
 
 bool HostConnection::openLink()
 {
+    return open(false);
+}
+
+bool HostConnection::open(bool greet)
+{
     if (!ready)
         return false;
-    auto opening =
-        std::make_shared<SocketLink>(settings.remoteAddress, portFromText(settings.remotePort));
+    // One link at a time: its port is free for the new one, and only one
+    // link's thread ever runs the worker.
+    closeLink();
+    auto opening = std::make_unique<LinkSession>(*this, ++linksOpened, settings.remoteAddress,
+                                                 portFromText(settings.remotePort));
+    SocketLink& link = opening->link();
     if (settings.localAddress.empty())
         settings.localAddress = localHostAddress();
     if (settings.localPort.empty())
         settings.localPort = kFallbackLocalPort;
-    opening->setLocalEndpoint(settings.localAddress, 1, portFromText(settings.localPort));
-    {
-        std::lock_guard lock(linkLock);
-        opening->setSendCall(sendCall);
-    }
-    opening->open();
-    if (!opening->isOpen()) {
-        lastFailureCode = opening->openErrorCode();
+    link.setLocalEndpoint(settings.localAddress, 1, portFromText(settings.localPort));
+    link.setSendCall(sendCall);
+    // Queued before the link's thread starts, so that it leaves first and a
+    // version that comes at once is answered at the greetings' pace.
+    if (greet)
+        sendText(buildGreeting(), link);
+    link.open();
+    if (!link.isOpen()) {
+        lastFailureCode = link.openErrorCode();
         lastFailureReason = settings.remoteAddress.empty()
                                 ? "no host address is set"
-                                : failedStep(opening->status()) + ": " +
+                                : failedStep(link.status()) + ": " +
                                       socketapi::errorMessage(lastFailureCode) + " (" +
                                       std::to_string(lastFailureCode) + ")";
         return false;
@@ -69,50 +77,28 @@ bool HostConnection::openLink()
     lastFailureReason.clear();
     qInfo("pendra: socket receive buffer of %d bytes (asked for %d; Linux caps it at "
           "net.core.rmem_max)",
-          opening->receiveBufferBytes(), SocketLink::kReceiveBufferRequest);
-    opening->setArrivalNotifier([this] { notifyArrival(); });
-    {
-        std::lock_guard lock(linkLock);
-        link = std::move(opening);
-    }
-    // What arrived before the link was in place told nobody who could take it.
-    notifyArrival();
+          link.receiveBufferBytes(), SocketLink::kReceiveBufferRequest);
+    session = std::move(opening);
     return true;
 }
 
 void HostConnection::closeLink()
 {
-    std::shared_ptr<SocketLink> closing;
-    {
-        std::lock_guard lock(linkLock);
-        closing = std::move(link);
-    }
-    // Closed outside the lock: it waits for the link's receive thread, and
-    // the worker must not wait behind that. Closed even while a pass still
-    // holds it, so that its port is free for the next link at once.
-    if (closing)
-        closing->close();
-}
-
-bool HostConnection::hasLink() const
-{
-    std::lock_guard lock(linkLock);
-    return link != nullptr;
+    // Ends the link's thread; news it sent on the way is dropped by number.
+    session.reset();
 }
 
 bool HostConnection::connectAndGreet(int displayErrors)
 {
     saveFailed = false;
-    statusBoard.set({LinkState::Connecting, hostText(), version, {}});
-    if (!openLink()) {
-        statusBoard.set({LinkState::NotConnected, hostText(), version,
-                         ready ? lastFailureReason : "the panel is not ready", failureMayPass()});
+    setStatus({LinkState::Connecting, hostText(), version, {}});
+    if (!open(true)) {
+        setStatus({LinkState::NotConnected, hostText(), version,
+                   ready ? lastFailureReason : "the panel is not ready", failureMayPass()});
         return false;
     }
     saveFailed = !settings.saveSettings(displayErrors);
-    // Before the greeting: a refusal of it must find the link waiting.
-    statusBoard.set({LinkState::WaitingForHost, hostText(), version, {}});
-    sendHello();
+    setStatus({LinkState::WaitingForHost, hostText(), version, {}});
     return true;
 }
 
@@ -144,87 +130,66 @@ std::string HostConnection::hostText() const
     return settings.remoteAddress + ":" + (port < 0 ? settings.remotePort : std::to_string(port));
 }
 
-void HostConnection::setStatusListener(LinkStatusBoard::Listener listener)
+void HostConnection::setStatusListener(std::function<void(const LinkStatus&)> listener)
 {
-    statusBoard.setListener(std::move(listener));
+    statusListener = std::move(listener);
+    if (statusListener)
+        statusListener(status);
 }
 
-void HostConnection::noteHostTraffic(const HostTraffic& traffic)
+void HostConnection::setStatus(const LinkStatus& next)
 {
-    bool refused = false;
-    SocketLink::SendReport sends;
-    {
-        std::lock_guard lock(linkLock);
-        if (!link || link != traffic.link)
-            return;
-        refused = link->refusedSinceLastDatagram();
-        sends = link->takeSendReport();
+    if (next == status)
+        return;
+    status = next;
+    if (statusListener)
+        statusListener(status);
+}
+
+void HostConnection::post(const LinkNews& news)
+{
+    newsHome.post([this, news] { takeNews(news); });
+}
+
+void HostConnection::takeNews(const LinkNews& news)
+{
+    // The news of a link that is no longer in use changes nothing.
+    if (!session || news.link != session->number())
+        return;
+    LinkStatus next = status;
+    next.hostVersion = news.hostVersion;
+    next.hostHeard = news.hostHeard;
+    next.reason.clear();
+    if (news.failure) {
+        next.state = LinkState::SendFailed;
+        next.reason = nameOfPanelText(news.failure->text) +
+                      " was not sent: " + socketapi::errorMessage(news.failure->code) + " (" +
+                      std::to_string(news.failure->code) + ")";
+    } else if (news.refused) {
+        next.state = LinkState::NoAnswer;
+    } else {
+        next.state = news.hostHeard ? LinkState::Connected : LinkState::WaitingForHost;
     }
-    const bool arrived = !traffic.messages.empty();
-    statusBoard.update([&](LinkStatus& status) {
-        // Opening, or failed to open: a pass over an old link changes nothing.
-        if (status.state == LinkState::Connecting || status.state == LinkState::NotConnected)
-            return;
-        status.hostVersion = version;
-        status.hostHeard = status.hostHeard || arrived;
-        if (sends.failure) {
-            status.state = LinkState::SendFailed;
-            status.reason = nameOfPanelText(sends.failure->text) +
-                            " was not sent: " + socketapi::errorMessage(sends.failure->code) +
-                            " (" + std::to_string(sends.failure->code) + ")";
-            return;
-        }
-        // A failed send is named until something else is known: a pass with
-        // nothing new leaves it standing.
-        if (refused)
-            status.state = LinkState::NoAnswer;
-        else if (arrived || (sends.sent && status.state == LinkState::SendFailed))
-            status.state = status.hostHeard ? LinkState::Connected : LinkState::WaitingForHost;
-        if (status.state != LinkState::SendFailed)
-            status.reason.clear();
-    });
+    setStatus(next);
 }
 
 void HostConnection::sendHello()
 {
-    std::shared_ptr<SocketLink> current;
-    {
-        std::lock_guard lock(linkLock);
-        current = link;
-    }
-    sendHelloOn(current);
-}
-
-bool HostConnection::sendHelloOn(const std::shared_ptr<SocketLink>& on)
-{
-    lastGreeting = std::chrono::steady_clock::now().time_since_epoch().count();
-    return sendOn(on, buildGreeting());
-}
-
-std::chrono::steady_clock::time_point HostConnection::nextGreetingAllowed() const
-{
-    using Clock = std::chrono::steady_clock;
-    const Clock::time_point last{Clock::duration{lastGreeting.load()}};
-    return last == Clock::time_point::min() ? last : last + kGreetingInterval;
+    if (session)
+        sendText(buildGreeting(), session->link());
 }
 
 bool HostConnection::sendText(std::string_view text)
 {
-    std::lock_guard lock(linkLock);
-    if (!link)
+    if (!session)
         return false;
-    link->write(text.data(), static_cast<int>(text.size()), 0);
+    sendText(text, session->link());
     return true;
 }
 
-bool HostConnection::sendOn(const std::shared_ptr<SocketLink>& on, std::string_view text,
-                            std::size_t times)
+void HostConnection::sendText(std::string_view text, SocketLink& link)
 {
-    std::lock_guard lock(linkLock);
-    if (!link || link != on)
-        return false;
-    link->sendNow(std::vector<std::string_view>(times, text));
-    return true;
+    link.write(text.data(), static_cast<int>(text.size()), 0);
 }
 
 bool HostConnection::sendButtonCommand(std::size_t index)
@@ -239,56 +204,29 @@ bool HostConnection::sendKeyCommand(unsigned keyCode)
     return ready && command && sendText(*command);
 }
 
-HostConnection::HostTraffic HostConnection::takeTraffic()
-{
-    HostTraffic traffic;
-    std::deque<std::string> waiting;
-    {
-        std::lock_guard lock(linkLock);
-        if (!link)
-            return traffic;
-        traffic.link = link;
-        waiting = link->takeReceived();
-    }
-    traffic.messages.reserve(waiting.size());
-    for (std::string& message : waiting) {
-        message.resize(strnlen(message.data(), message.size()));
-        traffic.messages.push_back(std::move(message));
-    }
-    return traffic;
-}
-
 std::size_t HostConnection::waitingMessages() const
 {
-    std::lock_guard lock(linkLock);
-    return link ? link->waitingCount() : 0;
+    return session ? session->link().waitingCount() : 0;
 }
 
 std::uint64_t HostConnection::droppedMessages() const
 {
-    std::lock_guard lock(linkLock);
-    return link ? link->droppedMessages() : 0;
+    return session ? session->link().droppedMessages() : 0;
+}
+
+void HostConnection::attachWorker(MessageWorker* attached)
+{
+    worker = attached;
+    // Messages may already wait on the open link.
+    if (session)
+        session->link().wake();
 }
 
 void HostConnection::setSendCall(SocketLink::SendCall call)
 {
-    std::lock_guard lock(linkLock);
     sendCall = call;
-    if (link)
-        link->setSendCall(call);
-}
-
-void HostConnection::setArrivalHandler(std::function<void()> handler)
-{
-    std::lock_guard lock(arrivalLock);
-    arrivalHandler = std::move(handler);
-}
-
-void HostConnection::notifyArrival()
-{
-    std::lock_guard lock(arrivalLock);
-    if (arrivalHandler)
-        arrivalHandler();
+    if (session)
+        session->link().setSendCall(call);
 }
 
 } // namespace pendra

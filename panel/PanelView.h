@@ -37,11 +37,11 @@ class PanelView
 {
 public:
     virtual ~PanelView() = default;
-    // Called on the thread that works off host messages, a link's receive
-    // thread or the worker's: the window takes the texts over to its own.
+    // Called on the link's thread, which works off host messages: the
+    // window takes the texts over to its own.
     virtual void showReadouts(ReadoutTexts texts) = 0;
     // The worker shows readouts at most this often: a screen shows no more
-    // frames than its refresh rate allows. Read on the same threads.
+    // frames than its refresh rate allows. Read on the link's thread too.
     virtual std::chrono::nanoseconds readoutInterval() const
     {
         return std::chrono::nanoseconds(1'000'000'000 / 60);

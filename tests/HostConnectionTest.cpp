@@ -7,6 +7,7 @@
 #include "tests/TestSystem.h"
 #include "tests/UdpPeer.h"
 
+#include <QCoreApplication>
 #include <gtest/gtest.h>
 #include <mutex>
 #include <vector>
@@ -47,6 +48,19 @@ private:
     std::mutex mutex;
     std::vector<ReadoutTexts> shown;
 };
+
+// Waits as waitUntil does, while the news of the link's thread is delivered:
+// the connection keeps the status on this thread.
+template <typename Condition>
+bool eventually(Condition condition, std::chrono::milliseconds timeout = 10s)
+{
+    return waitUntil(
+        [&] {
+            QCoreApplication::processEvents();
+            return condition();
+        },
+        timeout);
+}
 
 class HostConnectionTest : public ::testing::Test
 {
@@ -153,7 +167,7 @@ TEST_F(HostConnectionTest, RestartClosesTheLinkAndGreetsFromANewOne)
     ASSERT_TRUE(connection.restart(0));
     EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
     ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6"));
-    EXPECT_TRUE(waitUntil([&] { return !connection.takeTraffic().messages.empty(); }));
+    EXPECT_TRUE(waitUntil([&] { return connection.waitingMessages() == 1; }));
 }
 
 TEST_F(HostConnectionTest, LongMessagesAreReadWholeAndNulCutsAMessage)
@@ -309,7 +323,7 @@ TEST_F(HostConnectionTest, StatusTellsAHostThatRefusesFromABindThatFailed)
     const bool refusalsSeen = !runsUnderWine();
     if (refusalsSeen) {
         ASSERT_TRUE(
-            waitUntil([&] { return connection.linkStatus().state == LinkState::NoAnswer; }));
+            eventually([&] { return connection.linkStatus().state == LinkState::NoAnswer; }));
         EXPECT_EQ(describe(connection.linkStatus()),
                   "No answer from 127.0.0.1:" + std::to_string(nobody) +
                       ": nothing listens on that port");
@@ -347,7 +361,7 @@ TEST_F(HostConnectionTest, ACommandThatCannotBeSentIsNamedAndNeverSentLater)
     const int code = networkUnreachableCode();
     const std::string notSent = "F4 STOP EXECUTION was not sent: " + socketapi::errorMessage(code) +
                                 " (" + std::to_string(code) + ")";
-    ASSERT_TRUE(waitUntil([&] { return describe(connection.linkStatus()) == notSent; }))
+    ASSERT_TRUE(eventually([&] { return describe(connection.linkStatus()) == notSent; }))
         << describe(connection.linkStatus());
     EXPECT_FALSE(readoutsLive(connection.linkStatus().state));
 
@@ -356,7 +370,7 @@ TEST_F(HostConnectionTest, ACommandThatCannotBeSentIsNamedAndNeverSentLater)
     ASSERT_TRUE(connection.sendKeyCommand(0x74));
     EXPECT_EQ(nextDatagram(), "QVL_PENDRA_5");
     ASSERT_TRUE(
-        waitUntil([&] { return connection.linkStatus().state == LinkState::WaitingForHost; }));
+        eventually([&] { return connection.linkStatus().state == LinkState::WaitingForHost; }));
     EXPECT_FALSE(host.receive(300ms));
 }
 
@@ -376,38 +390,81 @@ TEST_F(HostConnectionTest, AnAcknowledgementThatCannotBeSentIsShownUntilOneIs)
     const std::string notSent =
         "An acknowledgement was not sent: " + socketapi::errorMessage(code) + " (" +
         std::to_string(code) + ")";
-    ASSERT_TRUE(waitUntil([&] { return describe(connection.linkStatus()) == notSent; }))
+    ASSERT_TRUE(eventually([&] { return describe(connection.linkStatus()) == notSent; }))
         << describe(connection.linkStatus());
     EXPECT_TRUE(waitUntil([&] { return view.lastX() == "1.0000"; }));
 
     connection.setSendCall(&socketapi::sendBytes);
     ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:2,2,3,4,5,6"));
     EXPECT_EQ(nextDatagram(), "QVL_PENDRA_9");
-    EXPECT_TRUE(waitUntil([&] { return connection.linkStatus().state == LinkState::Connected; }));
+    EXPECT_TRUE(eventually([&] { return connection.linkStatus().state == LinkState::Connected; }));
     EXPECT_TRUE(waitUntil([&] { return view.lastX() == "2.0000"; }));
 }
 
-TEST_F(HostConnectionTest, RepliesAndStatusBelongToTheLinkTheMessagesCameFrom)
+// The old link's news may still be on its way when the new link opens: it
+// is dropped, and the new host counts as heard only once it speaks.
+TEST_F(HostConnectionTest, ARestartWhileTheHostFloodsWaitsForTheNewHost)
 {
     ASSERT_TRUE(connection.connectAndGreet(0));
-    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
-    ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6"));
-    ASSERT_TRUE(waitUntil([&] { return connection.waitingMessages() == 1; }));
-    const HostConnection::HostTraffic traffic = connection.takeTraffic();
-    ASSERT_EQ(traffic.messages.size(), 1u);
+    connection.setHostVersion(2);
+    MessageWorker worker(connection, view);
+    worker.start();
+    std::atomic<bool> flooding{true};
+    std::thread flood([&] {
+        while (flooding)
+            host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6");
+    });
+    ASSERT_TRUE(eventually([&] { return connection.linkStatus().state == LinkState::Connected; }));
 
-    // A restart to another host in the middle of the pass.
     UdpPeer otherHost;
     settings.remotePort = std::to_string(otherHost.port());
     ASSERT_TRUE(connection.restart(0));
     EXPECT_EQ(otherHost.receive(10s), "QVL_PENDRA_8:3");
-    EXPECT_FALSE(connection.sendOn(traffic.link, kAcknowledgement));
-    EXPECT_FALSE(connection.sendHelloOn(traffic.link));
-    connection.noteHostTraffic(traffic);
-    EXPECT_EQ(connection.linkStatus().state, LinkState::WaitingForHost)
-        << "the old host's message does not count for the new one";
-    EXPECT_FALSE(otherHost.receive(300ms));
-    EXPECT_FALSE(host.receive(300ms));
+    EXPECT_FALSE(eventually(
+        [&] { return connection.linkStatus().state != LinkState::WaitingForHost; }, 300ms))
+        << describe(connection.linkStatus());
+    ASSERT_TRUE(otherHost.sendTo(panelPort(), "QVL_IP_COORD:7,2,3,4,5,6"));
+    EXPECT_TRUE(eventually([&] { return connection.linkStatus().state == LinkState::Connected; }));
+    EXPECT_EQ(otherHost.receive(10s), "QVL_PENDRA_9");
+    flooding = false;
+    flood.join();
+}
+
+// Opening closes the link in use first, whatever its thread is doing.
+TEST_F(HostConnectionTest, OpeningOverALiveLinkDuringAFloodNeitherHangsNorLeaks)
+{
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    connection.setHostVersion(2);
+    MessageWorker worker(connection, view);
+    worker.start();
+    std::atomic<bool> flooding{true};
+    std::thread flood([&] {
+        while (flooding)
+            host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6");
+    });
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(connection.openLink()) << i;
+        ASSERT_TRUE(connection.connectAndGreet(0)) << i;
+    }
+    EXPECT_TRUE(waitUntil([&] { return view.count() > 0; }));
+    flooding = false;
+    flood.join();
+    worker.stop();
+    EXPECT_FALSE(connection.hasLink());
+}
+
+// A host that answers the opening greeting at once gets its answer one
+// greeting interval after the opening greeting left, no sooner.
+TEST_F(HostConnectionTest, AVersionOnANewLinkWaitsItsTurnAfterTheOpeningGreeting)
+{
+    MessageWorker worker(connection, view);
+    worker.start();
+    const auto beforeOpening = std::chrono::steady_clock::now();
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    ASSERT_TRUE(host.sendTo(panelPort(), "Version:2"));
+    EXPECT_EQ(nextDatagram(), "QVL_PENDRA_8:3");
+    EXPECT_GE(std::chrono::steady_clock::now() - beforeOpening, HostConnection::kGreetingInterval);
 }
 
 TEST_F(HostConnectionTest, StoppingTheWorkerClosesTheLinkOnce)

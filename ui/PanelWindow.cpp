@@ -52,11 +52,8 @@ PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& con
     retryTimer.setSingleShot(true);
     retryTimer.setInterval(kRetryInterval);
     connect(&retryTimer, &QTimer::timeout, this, &PanelWindow::retryConnection);
-    // The status comes from whichever thread changed it; it is shown on ours.
-    connection.setStatusListener([this](const LinkStatus& status) {
-        QMetaObject::invokeMethod(
-            this, [this, status] { showLinkStatus(status); }, Qt::QueuedConnection);
-    });
+    // The connection keeps the status on this thread and tells of each change.
+    connection.setStatusListener([this](const LinkStatus& status) { showLinkStatus(status); });
     addAboutToSystemMenu();
     setWindowIcon(pictures::applicationIcon());
     applyLook();
@@ -294,9 +291,8 @@ void PanelWindow::keyPressEvent(QKeyEvent* event)
 
 void PanelWindow::showReadouts(ReadoutTexts texts)
 {
-    // Queued to the window's thread; Qt drops it if the window is gone by then.
-    QMetaObject::invokeMethod(
-        this, [this, texts = std::move(texts)] { applyReadouts(texts); }, Qt::QueuedConnection);
+    // Queued to the window's thread; dropped if the window is gone by then.
+    readoutCalls.post([this, texts = std::move(texts)] { applyReadouts(texts); });
 }
 
 std::chrono::nanoseconds PanelWindow::readoutInterval() const

@@ -3,6 +3,7 @@
 #include "panel/LinkStatus.h"
 #include "panel/MessageWorker.h"
 #include "panel/PanelView.h"
+#include "panel/QueuedCalls.h"
 
 #include <QDialog>
 #include <QTimer>
@@ -97,6 +98,8 @@ private:
     QTimer retryTimer;
     // The time between two frames of the window's screen, in nanoseconds.
     std::atomic<long long> frameNanoseconds;
+    // Readouts on their way from the link's thread.
+    QueuedCalls readoutCalls;
     // Declared last, so that it has stopped before anything it writes to goes.
     MessageWorker worker;
 };

@@ -230,6 +230,7 @@ void SocketLink::wake()
 
 void SocketLink::run()
 {
+    using Clock = LinkHandler::Clock;
     // Without its watch the thread ends at once: the link stays open but
     // neither receives nor sends.
     const auto watch = socketapi::startReadWatch(socketHandle);
@@ -238,11 +239,13 @@ void SocketLink::run()
         return;
     }
     std::vector<char> area(kReceiveAreaSize);
-    refusedLast = false;
     // The first pass comes at once: texts written before open go out first.
-    std::optional<LinkHandler::Clock::time_point> due = LinkHandler::Clock::now();
+    std::optional<Clock::time_point> due = Clock::now();
+    // One look at the socket a little after a send that no datagram followed.
+    std::optional<Clock::time_point> look;
     for (bool first = true;; first = false) {
-        const auto seen = socketapi::waitForAny(*watch, wakeEvent->waitHandle(), nextWait(due));
+        const auto seen =
+            socketapi::waitForAny(*watch, wakeEvent->waitHandle(), waitUntil(due, look));
         if (seen.failed) {
             setStatus("WSAWaitForMultipleEvents() FAILED!! ERROR-" +
                       std::to_string(socketapi::lastError()));
@@ -259,29 +262,38 @@ void SocketLink::run()
         // A waiting command goes out on this pass even while datagrams keep
         // arriving.
         flushSendQueue();
+        const bool looking = (look && Clock::now() >= *look) || refusedLast;
         // One datagram a pass: while more wait, the next wait returns at
         // once, so each is answered as soon as it is taken.
-        if (seen.dataReady || refusedLast)
+        if (seen.dataReady || looking)
             pass.datagram = receiveOne(area);
         due.reset();
         if (passHandler)
             due = passHandler->afterPass(*this, pass);
+        // A refusal of what was sent may wait in the socket without
+        // signalling it (wine hands it to the next receive only): one look
+        // takes it. A datagram that follows the send makes the look
+        // needless. After a refusal wine signals no further datagram, so
+        // the socket is looked at every so often until one comes.
+        if (pass.datagram || looking)
+            look.reset();
+        if (pass.sends > 0 || refusedLast)
+            look = Clock::now() + kRefusalLook;
     }
     socketapi::endReadWatch(*watch);
 }
 
-std::chrono::milliseconds
-SocketLink::nextWait(std::optional<LinkHandler::Clock::time_point> due) const
+std::chrono::milliseconds SocketLink::waitUntil(std::optional<LinkHandler::Clock::time_point> due,
+                                                std::optional<LinkHandler::Clock::time_point> look)
 {
     using std::chrono::milliseconds;
-    milliseconds wait = refusedLast ? kRefusalWatch : socketapi::kWaitForever;
-    if (due) {
-        // Rounded up, so that the handler is never called before its time.
-        const auto left = std::chrono::ceil<milliseconds>(*due - LinkHandler::Clock::now());
-        const milliseconds until = std::max(left, milliseconds::zero());
-        wait = wait < milliseconds::zero() ? until : std::min(wait, until);
-    }
-    return wait;
+    if (look && (!due || *look < *due))
+        due = look;
+    if (!due)
+        return socketapi::kWaitForever;
+    // Rounded up, so that nothing is looked at before its time.
+    const auto left = std::chrono::ceil<milliseconds>(*due - LinkHandler::Clock::now());
+    return std::max(left, milliseconds::zero());
 }
 
 bool SocketLink::receiveOne(std::vector<char>& area)

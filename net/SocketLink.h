@@ -33,9 +33,10 @@ public:
     // Room in the socket for a burst of well over a thousand small datagrams
     // while the thread is busy; the system may grant less.
     static constexpr int kReceiveBufferRequest = 2 * 1024 * 1024;
-    // How long the thread sleeps at most while the last thing the socket
-    // reported was a refusal.
-    static constexpr std::chrono::milliseconds kRefusalWatch{100};
+    // How long after a send that no datagram followed the thread looks at
+    // the socket once, for a refusal of what it sent; and how often while
+    // the last thing the socket reported was a refusal.
+    static constexpr std::chrono::milliseconds kRefusalLook{100};
     // A failed wait is tried again after this pause rather than at once.
     static constexpr std::chrono::milliseconds kFailedWaitPause{100};
     static constexpr std::chrono::microseconds kWritableTimeout{100};
@@ -85,8 +86,10 @@ private:
     bool takeDown();
     void failOpen(const std::string& message, int code);
     void run();
-    // How long the next wait may last, or for ever.
-    std::chrono::milliseconds nextWait(std::optional<LinkHandler::Clock::time_point> due) const;
+    // How long the next wait may last: until the earlier of the two times,
+    // or for ever.
+    static std::chrono::milliseconds waitUntil(std::optional<LinkHandler::Clock::time_point> due,
+                                               std::optional<LinkHandler::Clock::time_point> look);
     void flushSendQueue();
     // Takes one datagram, passing over refusals; false when none waits.
     bool receiveOne(std::vector<char>& area);
@@ -119,9 +122,7 @@ private:
 
     // The link's thread's own.
     LinkPass pass;
-    // The last thing the socket reported was a refusal rather than a
-    // datagram: wine then signals no further datagram, so the thread looks
-    // at the socket every so often until one comes.
+    // The last thing the socket reported was a refusal rather than a datagram.
     bool refusedLast = false;
 };
 

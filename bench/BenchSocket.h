@@ -1,13 +1,15 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <string_view>
 
 namespace pendra::bench {
 
 // A bare UDP socket on 127.0.0.1, blocking, with nothing between the
 // benchmark and the system: the host's end, and the floor the panel is
-// measured against.
+// measured against. The system's calls are in BenchSocketPosix.cpp and
+// BenchSocketWin32.cpp; CMake compiles one.
 class BenchSocket
 {
 public:
@@ -34,7 +36,8 @@ public:
     static int freePort();
 
 private:
-    int fd = -1;
+    // A file descriptor, or a Windows SOCKET, which is as wide as a pointer.
+    std::intptr_t handle = -1;
     int boundPort = 0;
 };
 

@@ -11,6 +11,11 @@ namespace pendra::bench {
 
 namespace {
 
+int descriptor(std::intptr_t handle)
+{
+    return static_cast<int>(handle);
+}
+
 sockaddr_in loopback(int port)
 {
     sockaddr_in address{};
@@ -24,9 +29,10 @@ sockaddr_in loopback(int port)
 
 BenchSocket::BenchSocket(int port)
 {
-    fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
         throw std::runtime_error("socket");
+    handle = fd;
     // As much room as the system allows, so the host side never drops.
     const int big = 8 * 1024 * 1024;
     ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &big, sizeof big);
@@ -40,35 +46,35 @@ BenchSocket::BenchSocket(int port)
 
 BenchSocket::~BenchSocket()
 {
-    ::close(fd);
+    ::close(descriptor(handle));
 }
 
 void BenchSocket::connectTo(int port)
 {
     const sockaddr_in address = loopback(port);
-    ::connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address);
+    ::connect(descriptor(handle), reinterpret_cast<const sockaddr*>(&address), sizeof address);
 }
 
 void BenchSocket::sendTo(int port, std::string_view bytes)
 {
     const sockaddr_in address = loopback(port);
-    ::sendto(fd, bytes.data(), bytes.size(), 0, reinterpret_cast<const sockaddr*>(&address),
-             sizeof address);
+    ::sendto(descriptor(handle), bytes.data(), bytes.size(), 0,
+             reinterpret_cast<const sockaddr*>(&address), sizeof address);
 }
 
 void BenchSocket::send(std::string_view bytes)
 {
-    ::send(fd, bytes.data(), bytes.size(), 0);
+    ::send(descriptor(handle), bytes.data(), bytes.size(), 0);
 }
 
 int BenchSocket::receive(char* buffer, int capacity, std::chrono::milliseconds timeout)
 {
     if (timeout.count() >= 0) {
-        pollfd entry{fd, POLLIN, 0};
+        pollfd entry{descriptor(handle), POLLIN, 0};
         if (::poll(&entry, 1, static_cast<int>(timeout.count())) <= 0)
             return -1;
     }
-    const ssize_t received = ::recv(fd, buffer, static_cast<size_t>(capacity), 0);
+    const ssize_t received = ::recv(descriptor(handle), buffer, static_cast<size_t>(capacity), 0);
     return received <= 0 ? -1 : static_cast<int>(received);
 }
 
@@ -81,7 +87,7 @@ void BenchSocket::drain()
 
 void BenchSocket::shutdown()
 {
-    ::shutdown(fd, SHUT_RDWR);
+    ::shutdown(descriptor(handle), SHUT_RDWR);
 }
 
 int BenchSocket::freePort()

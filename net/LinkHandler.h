@@ -24,8 +24,6 @@ struct SendFailure
 // sends (SocketLink::sendNow) while the handler runs.
 struct LinkPass
 {
-    // The link's first pass: what was written before it opened has just gone out.
-    bool first = false;
     // Queued texts that went out, in order.
     std::vector<std::string> sentFromQueue;
     // A datagram was framed into the receive queue.

@@ -187,9 +187,12 @@ int MessageChannel::queueForSend(const char* bytes, int count)
     return count;
 }
 
-std::deque<std::string> MessageChannel::takeSendQueue()
+bool MessageChannel::takeSendQueue(std::deque<std::string>& into)
 {
-    return std::exchange(sendQueue, {});
+    if (sendQueue.empty())
+        return false;
+    into.swap(sendQueue);
+    return true;
 }
 
 void MessageChannel::setStatus(const std::string& text)

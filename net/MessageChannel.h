@@ -72,8 +72,9 @@ public:
 protected:
     // Appends a copy to the send queue; the caller holds sendLock.
     int queueForSend(const char* bytes, int count);
-    // Takes every queued text, oldest first; the caller holds sendLock.
-    std::deque<std::string> takeSendQueue();
+    // Moves every queued text into an empty deque, oldest first; false when
+    // none waits. Nothing is allocated when none does. The caller holds sendLock.
+    bool takeSendQueue(std::deque<std::string>& into);
     void setStatus(const std::string& text);
     void setErrorText(const std::string& text);
 

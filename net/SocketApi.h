@@ -97,6 +97,12 @@ struct ReadWatch
     WaitHandle readyEvent = -1;
 };
 
+// Whether the watch shows the socket readable for as long as a datagram
+// waits (poll does). Where it does not (a Windows event fires once for new
+// data, and wine does not fire it again for datagrams left after a
+// receive), the reader must receive until nothing is left.
+bool watchShowsEveryDatagram();
+
 std::optional<ReadWatch> startReadWatch(Handle socket);
 void endReadWatch(const ReadWatch& watch);
 

@@ -231,6 +231,11 @@ int receiveOnce(Handle socket, char* buffer, int capacity, bool datagram, Endpoi
     return static_cast<int>(received);
 }
 
+bool watchShowsEveryDatagram()
+{
+    return true;
+}
+
 // poll watches the socket itself: there is nothing to set up.
 std::optional<ReadWatch> startReadWatch(Handle socket)
 {

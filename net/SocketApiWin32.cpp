@@ -280,11 +280,15 @@ int receiveOnce(Handle socket, char* buffer, int capacity, bool /*datagram*/, En
     return received;
 }
 
+bool watchShowsEveryDatagram()
+{
+    return false;
+}
+
 std::optional<ReadWatch> startReadWatch(Handle socket)
 {
     // Auto-reset: the wait that reports it clears it, so a datagram costs
-    // no call to reset it. A receive re-arms FD_READ, and the socket
-    // signals again at once while more datagrams wait.
+    // no call to reset it. A receive re-arms FD_READ for the next datagram.
     const HANDLE ready = ::CreateEventW(nullptr, FALSE, FALSE, nullptr);
     if (!ready)
         return std::nullopt;

@@ -1,7 +1,6 @@
 #include "net/SocketLink.h"
 
 #include <algorithm>
-#include <future>
 #include <system_error>
 #include <utility>
 #include <vector>
@@ -153,14 +152,9 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
     refusalCount = 0;
     failedSendCount = 0;
 
-    // Open returns once the thread runs.
-    std::promise<void> started;
-    auto running = started.get_future();
+    // What arrives before the thread waits stays in the socket for it.
     try {
-        thread = std::thread([this, &started] {
-            started.set_value();
-            run();
-        });
+        thread = std::thread([this] { run(); });
     } catch (const std::system_error& error) {
         socketHandle = socketapi::kNoSocket;
         {
@@ -169,8 +163,6 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
         }
         return giveUp("Init: Couldn't start receive thread ! ", error.code().value());
     }
-    running.wait();
-
     libraryStarted = true;
     opened = true;
     return 0;
@@ -243,9 +235,15 @@ void SocketLink::run()
     std::optional<Clock::time_point> due = Clock::now();
     // One look at the socket a little after a send that no datagram followed.
     std::optional<Clock::time_point> look;
-    for (bool first = true;; first = false) {
+    for (;;) {
+        const auto waitStarted = Clock::now();
         const auto seen =
             socketapi::waitForAny(*watch, wakeEvent->waitHandle(), waitUntil(due, look));
+        // A wait that returned at once means the thread is behind the host:
+        // then every datagram that waits is taken before the next wait, as
+        // always where the watch does not show the ones left.
+        const bool drain =
+            !socketapi::watchShowsEveryDatagram() || Clock::now() - waitStarted < kBehindTheHost;
         if (seen.failed) {
             setStatus("WSAWaitForMultipleEvents() FAILED!! ERROR-" +
                       std::to_string(socketapi::lastError()));
@@ -258,15 +256,14 @@ void SocketLink::run()
         if (closeRequested)
             break;
         pass = LinkPass{};
-        pass.first = first;
         // A waiting command goes out on this pass even while datagrams keep
         // arriving.
         flushSendQueue();
         const bool looking = (look && Clock::now() >= *look) || refusedLast;
-        // One datagram a pass: while more wait, the next wait returns at
-        // once, so each is answered as soon as it is taken.
+        // One datagram a pass while the thread keeps up: each is answered as
+        // soon as it is taken, and costs one wait, one receive and its answer.
         if (seen.dataReady || looking)
-            pass.datagram = receiveOne(area);
+            pass.datagram = receive(area, drain ? kDatagramsPerPass : 1);
         due.reset();
         if (passHandler)
             due = passHandler->afterPass(*this, pass);
@@ -296,12 +293,13 @@ std::chrono::milliseconds SocketLink::waitUntil(std::optional<LinkHandler::Clock
     return std::max(left, milliseconds::zero());
 }
 
-bool SocketLink::receiveOne(std::vector<char>& area)
+bool SocketLink::receive(std::vector<char>& area, int most)
 {
     // A refusal stands for no datagram: the receive after it goes on, so
     // that one that waits behind it is still taken. The bound only keeps a
     // socket that reports nothing else from holding the thread.
-    for (int attempt = 0; attempt < 64; ++attempt) {
+    int taken = 0;
+    for (int attempt = 0; attempt < most + 64 && taken < most; ++attempt) {
         area[0] = '\0';
         socketapi::Endpoint sender;
         const int received = socketapi::receiveOnce(socketHandle, area.data(), kReceiveAreaSize,
@@ -314,29 +312,31 @@ bool SocketLink::receiveOne(std::vector<char>& area)
         if (received >= 0) {
             refusedLast = false;
             feed(area.data(), received, 0);
-            return true;
+            ++taken;
+            continue;
         }
         if (!socketapi::isRefusal(socketapi::lastError()))
-            return false;
+            break;
         ++refusalCount;
         ++pass.refusals;
         refusedLast = true;
     }
-    return false;
+    return taken > 0;
 }
 
 void SocketLink::flushSendQueue()
 {
-    std::deque<std::string> sending;
     {
         std::lock_guard lock(sendLock);
-        sending = takeSendQueue();
+        if (!takeSendQueue(sending))
+            return;
     }
     // Sent outside the lock, so that writers never wait behind the socket.
     for (std::string& text : sending) {
         if (sendNow(text) == 0)
             pass.sentFromQueue.push_back(std::move(text));
     }
+    sending.clear();
 }
 
 int SocketLink::sendNow(std::string_view text)

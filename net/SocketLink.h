@@ -8,6 +8,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstdint>
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -37,6 +38,11 @@ public:
     // the socket once, for a refusal of what it sent; and how often while
     // the last thing the socket reported was a refusal.
     static constexpr std::chrono::milliseconds kRefusalLook{100};
+    // A wait shorter than this returned at once: the thread is behind.
+    static constexpr std::chrono::microseconds kBehindTheHost{20};
+    // Datagrams taken in one pass while behind, before commands and close
+    // are looked at again.
+    static constexpr int kDatagramsPerPass = 256;
     // A failed wait is tried again after this pause rather than at once.
     static constexpr std::chrono::milliseconds kFailedWaitPause{100};
     static constexpr std::chrono::microseconds kWritableTimeout{100};
@@ -91,8 +97,9 @@ private:
     static std::chrono::milliseconds waitUntil(std::optional<LinkHandler::Clock::time_point> due,
                                                std::optional<LinkHandler::Clock::time_point> look);
     void flushSendQueue();
-    // Takes one datagram, passing over refusals; false when none waits.
-    bool receiveOne(std::vector<char>& area);
+    // Takes at most that many datagrams, passing over refusals; false when
+    // none waits.
+    bool receive(std::vector<char>& area, int most);
     // Returns 0 or the system's error code.
     int sendBytes(const char* bytes, int count);
 
@@ -122,6 +129,8 @@ private:
 
     // The link's thread's own.
     LinkPass pass;
+    // The texts being sent, kept between passes so that a pass allocates nothing.
+    std::deque<std::string> sending;
     // The last thing the socket reported was a refusal rather than a datagram.
     bool refusedLast = false;
 };

@@ -61,8 +61,8 @@ bool HostConnection::open(bool greet)
     link.setSendCall(sendCall);
     // Queued before the link's thread starts, so that it leaves first and a
     // version that comes at once is answered at the greetings' pace.
-    if (greet)
-        sendText(buildGreeting(), link);
+    if (const std::string greeting = buildGreeting(); greet)
+        link.write(greeting.data(), static_cast<int>(greeting.size()), 0);
     link.open();
     if (!link.isOpen()) {
         lastFailureCode = link.openErrorCode();
@@ -175,21 +175,15 @@ void HostConnection::takeNews(const LinkNews& news)
 
 void HostConnection::sendHello()
 {
-    if (session)
-        sendText(buildGreeting(), session->link());
+    sendText(buildGreeting());
 }
 
 bool HostConnection::sendText(std::string_view text)
 {
     if (!session)
         return false;
-    sendText(text, session->link());
+    session->link().write(text.data(), static_cast<int>(text.size()), 0);
     return true;
-}
-
-void HostConnection::sendText(std::string_view text, SocketLink& link)
-{
-    link.write(text.data(), static_cast<int>(text.size()), 0);
 }
 
 bool HostConnection::sendButtonCommand(std::size_t index)

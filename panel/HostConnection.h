@@ -100,7 +100,6 @@ public:
 
 private:
     bool open(bool greet);
-    static void sendText(std::string_view text, SocketLink& link);
     void takeNews(const LinkNews& news);
     void setStatus(const LinkStatus& next);
     // The remote address and port in use, as "A:P".

@@ -6,7 +6,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <deque>
 
 namespace pendra {
 
@@ -64,14 +63,21 @@ std::optional<MessageWorker::Clock::time_point> MessageWorker::workOff(LinkSessi
         lastShown.reset();
     }
     SocketLink& link = session.link();
-    std::deque<std::string> waiting = link.takeReceived();
     // Every position is answered; only the newest of each kind decides what
-    // the readouts show, so only those are read and formatted.
-    std::optional<std::size_t> newestPosition;
-    std::optional<std::size_t> newestWithErrors;
-    for (std::size_t i = 0; i < waiting.size(); ++i) {
-        std::string& message = waiting[i];
-        message.resize(strnlen(message.data(), message.size()));
+    // the readouts show, so only those are kept, read and formatted. The
+    // texts reuse their room from pass to pass.
+    bool position = false;
+    bool withErrors = false;
+    bool positionLast = false;
+    incoming.resize(SocketLink::kReceiveAreaSize);
+    for (;;) {
+        const int length = link.read(incoming.data(), static_cast<int>(incoming.size()));
+        if (length <= 0)
+            break;
+        const std::string_view message(
+            incoming.data(),
+            strnlen(incoming.data(),
+                    std::min<std::size_t>(static_cast<std::size_t>(length), incoming.size())));
         const HostMessageKind kind = classify(message);
         if (kind == HostMessageKind::Version) {
             if (const auto announced = parseVersion(message))
@@ -81,23 +87,27 @@ std::optional<MessageWorker::Clock::time_point> MessageWorker::workOff(LinkSessi
             greetingOwed = true;
             continue;
         }
-        if (kind == HostMessageKind::Coordinates)
-            newestPosition = i;
-        else if (kind == HostMessageKind::CoordinatesWithErrors)
-            newestWithErrors = i;
-        else
+        if (kind == HostMessageKind::Coordinates) {
+            newestPosition.assign(message);
+            position = positionLast = true;
+        } else if (kind == HostMessageKind::CoordinatesWithErrors) {
+            newestWithErrors.assign(message);
+            withErrors = true;
+            positionLast = false;
+        } else {
             continue;
+        }
         // By the version in force when the position came.
         if (acknowledgesCoordinates(connection.hostVersion()))
             link.sendNow(kAcknowledgement);
     }
-    if (newestPosition || newestWithErrors) {
+    if (position || withErrors) {
         ReadoutTexts shown;
-        if (newestWithErrors)
-            shown = showCoordinates(waiting[*newestWithErrors], true);
+        if (withErrors)
+            shown = showCoordinates(newestWithErrors, true);
         // A plain position after the last one with errors brings newer values.
-        if (newestPosition && (!newestWithErrors || *newestPosition > *newestWithErrors))
-            shown.overlay(showCoordinates(waiting[*newestPosition], false));
+        if (position && (!withErrors || positionLast))
+            shown.overlay(showCoordinates(newestPosition, false));
         if (unshown)
             unshown->overlay(shown);
         else

@@ -55,6 +55,9 @@ private:
     bool stopped = false;
 
     // The link's thread's own, for the link it works on.
+    std::string incoming;
+    std::string newestPosition;
+    std::string newestWithErrors;
     bool greetingOwed = false;
     std::optional<ReadoutTexts> unshown;
     std::optional<Clock::time_point> lastShown;

@@ -1,7 +1,9 @@
 #include "panel/PanelProtocol.h"
 
 #include <charconv>
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 namespace pendra {
 
@@ -153,6 +155,8 @@ std::vector<double> parseCoordinates(std::string_view text, bool withErrors)
 
 std::string formatReadout(double value)
 {
+    if (!std::isfinite(value))
+        return std::string(kUnreadableReadout);
     // The fixed-point text of the largest double has over 300 digits: grow
     // until it fits rather than cut it.
     std::string text(32, '\0');
@@ -161,10 +165,17 @@ std::string formatReadout(double value)
                                                 std::chars_format::fixed, 4);
         if (error == std::errc()) {
             text.resize(static_cast<std::size_t>(end - text.data()));
-            return text;
+            break;
         }
         text.resize(text.size() * 2);
     }
+    // Digits beyond what a double holds exactly were never sent by the host.
+    const auto first = text.find_first_of("123456789");
+    int significant = 0;
+    for (std::size_t i = first; i < text.size() && first != std::string::npos; ++i)
+        significant += text[i] >= '0' && text[i] <= '9';
+    return significant > std::numeric_limits<double>::digits10 ? std::string(kUnreadableReadout)
+                                                               : text;
 }
 
 bool acknowledgesCoordinates(int hostVersion)

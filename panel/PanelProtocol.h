@@ -75,7 +75,11 @@ std::optional<int> parseVersion(std::string_view text);
 // The numbers after the marker, in message order: all six (or nine) when the
 // message is whole, fewer when reading stops early.
 std::vector<double> parseCoordinates(std::string_view text, bool withErrors);
-// Fixed point with four decimals: 12.5 gives "12.5000".
+// What a readout shows for a value it cannot show truly: not a number, an
+// infinity, or more significant digits than a double holds exactly.
+inline constexpr std::string_view kUnreadableReadout = "------";
+// Fixed point with four decimals: 12.5 gives "12.5000"; kUnreadableReadout
+// for a value that text would misstate.
 std::string formatReadout(double value);
 // Hosts from version 2 on expect each coordinate message to be acknowledged.
 bool acknowledgesCoordinates(int hostVersion);

@@ -1,5 +1,8 @@
 #include "ui/ReadoutLabel.h"
 
+#include "panel/PanelProtocol.h"
+#include "tests/TestSystem.h"
+
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QImage>
@@ -123,4 +126,28 @@ TEST(ReadoutLabel, ATextWiderThanTheFaceIsDrawnSmallerNotCut)
     EXPECT_EQ(label.fittedFont().pixelSize(), asked);
     label.setText("-123456789012345678.0000");
     EXPECT_EQ(label.fittedFont().pixelSize(), shrunk);
+}
+
+// A value that would be drawn below two thirds of its size is not drawn at
+// all: the marker that cannot be read as a number stands in its place, and
+// the value comes back once it fits again.
+TEST(ReadoutLabel, AValueTooCrampedToReadShowsTheMarker)
+{
+    if (test::runsUnderWine())
+        GTEST_SKIP() << "the offscreen platform under wine measures text with placeholder glyphs";
+    ReadoutLabel label;
+    label.setPointFont(220, "Arial Bold");
+    label.setShowsValues(true);
+    label.resize(200, 40);
+    label.setText("-1234567.8901");
+    const QString marker =
+        QString::fromLatin1(kUnreadableReadout.data(), kUnreadableReadout.size());
+    EXPECT_EQ(label.shownText(), label.text()) << "shrunk a little, still read as it is";
+    label.setText("-123456789012345.6789");
+    EXPECT_EQ(label.shownText(), marker);
+    label.resize(600, 40);
+    EXPECT_EQ(label.shownText(), label.text());
+    label.resize(200, 40);
+    label.setShowsValues(false);
+    EXPECT_EQ(label.shownText(), label.text()) << "names shrink as far as they must";
 }

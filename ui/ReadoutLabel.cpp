@@ -1,5 +1,7 @@
 #include "ui/ReadoutLabel.h"
 
+#include "panel/PanelProtocol.h"
+
 #include <QEvent>
 #include <QFontInfo>
 #include <QPainter>
@@ -90,24 +92,43 @@ QString ReadoutLabel::fitKey() const
 
 QFont ReadoutLabel::fittedFont() const
 {
+    return fitted().font;
+}
+
+void ReadoutLabel::setShowsValues(bool values)
+{
+    showsValues = values;
+    update();
+}
+
+QString ReadoutLabel::shownText() const
+{
+    return showsValues && fitted().cramped
+               ? QString::fromLatin1(kUnreadableReadout.data(), kUnreadableReadout.size())
+               : text();
+}
+
+const ReadoutLabel::Fit& ReadoutLabel::fitted() const
+{
     const int room = contentsRect().width();
     const QString key = fitKey();
     if (fit && fit->room == room && fit->key == key)
-        return fit->font;
+        return *fit;
     QFont fitted = font();
     // The size asked for: what the system made of it may differ (wine's
     // offscreen platform reports no real size at all).
-    int size = fitted.pixelSize() > 0 ? fitted.pixelSize() : QFontInfo(fitted).pixelSize();
-    int needed = QFontMetrics(fitted).horizontalAdvance(text());
+    const int asked = fitted.pixelSize() > 0 ? fitted.pixelSize() : QFontInfo(fitted).pixelSize();
+    int size = asked;
+    int needed = QFontMetrics(fitted).size(Qt::TextSingleLine, text()).width();
     while (needed > room && size > 1) {
         // Widths grow with the size: shrink by the overflow, then a pixel at a
         // time while rounding still leaves it too wide.
         size = std::max(1, std::min(size - 1, size * room / needed));
         fitted.setPixelSize(size);
-        needed = QFontMetrics(fitted).horizontalAdvance(text());
+        needed = QFontMetrics(fitted).size(Qt::TextSingleLine, text()).width();
     }
-    fit = Fit{key, room, fitted};
-    return fitted;
+    fit = Fit{key, room, fitted, size * 3 < asked * 2};
+    return *fit;
 }
 
 void ReadoutLabel::changeEvent(QEvent* event)
@@ -124,8 +145,9 @@ void ReadoutLabel::paintEvent(QPaintEvent* /*event*/)
     QPainter painter(this);
     painter.fillRect(rect(), background);
     painter.setPen(shownTextColor());
-    painter.setFont(fittedFont());
-    painter.drawText(contentsRect(), static_cast<int>(alignment()), text());
+    const Fit& shown = fitted();
+    painter.setFont(showsValues && shown.cramped ? font() : shown.font);
+    painter.drawText(contentsRect(), static_cast<int>(alignment()), shownText());
 }
 
 } // namespace pendra

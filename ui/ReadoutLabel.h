@@ -36,6 +36,12 @@ public:
     // Worked out again only when the text (beyond its digits, in a font whose
     // digits are all of one width), the font or the width changed.
     QFont fittedFont() const;
+    // A label that shows values draws no text below two thirds of its font's
+    // size, which would be misread from a step away: it shows the marker of a
+    // value it cannot show instead.
+    void setShowsValues(bool values);
+    // What is drawn: the text, or that marker.
+    QString shownText() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -48,6 +54,7 @@ private:
     QColor background{Qt::black};
     QColor textColour{Qt::white};
     bool dimmed = false;
+    bool showsValues = false;
 
     // The text as far as fitting goes.
     QString fitKey() const;
@@ -58,7 +65,9 @@ private:
         QString key;
         int room = 0;
         QFont font;
+        bool cramped = false;
     };
+    const Fit& fitted() const;
     mutable std::optional<Fit> fit;
     // Whether the font's digits are all of one width.
     mutable std::optional<bool> digitsAlike;

@@ -53,6 +53,7 @@ QString ConnectionSettings::storeLocation() const
 void ConnectionSettings::loadSettings(int& displayErrors)
 {
     const auto store = openStore();
+
     localAddress = readText(*store, kLocalAddressKey, "");
     remoteAddress = readText(*store, kRemoteAddressKey, "");
     localPort = readText(*store, kLocalPortKey, kDefaultLocalPort);
@@ -60,6 +61,15 @@ void ConnectionSettings::loadSettings(int& displayErrors)
     bool isNumber = false;
     const int stored = store->value(kDisplayErrorsKey, 0).toInt(&isNumber);
     displayErrors = isNumber && stored != 0 ? 1 : 0;
+    // The store says what went wrong only once it has been read.
+    const QString place = storeLocation();
+    unreadable.clear();
+    if (QFileInfo(place).isDir())
+        unreadable = QStringLiteral("%1 is a folder, not a settings file").arg(place);
+    else if (store->status() == QSettings::FormatError)
+        unreadable = QStringLiteral("%1 is not a settings file").arg(place);
+    else if (store->status() != QSettings::NoError)
+        unreadable = QStringLiteral("%1 cannot be read").arg(place);
 }
 
 bool ConnectionSettings::saveSettings(int displayErrors) const
@@ -72,6 +82,23 @@ bool ConnectionSettings::saveSettings(int displayErrors) const
     store->setValue(kDisplayErrorsKey, displayErrors);
     store->sync();
     return store->status() == QSettings::NoError;
+}
+
+QString ConnectionSettings::writeProblem() const
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("the registry key %1 cannot be written").arg(storeLocation());
+#else
+    const QFileInfo file(storeLocation());
+    if (file.isDir())
+        return QStringLiteral("%1 is a folder, not a settings file").arg(file.filePath());
+    QFileInfo folder(file.path());
+    while (!folder.exists() && folder.filePath() != folder.path())
+        folder = QFileInfo(folder.path());
+    if (!folder.isDir() || !folder.isWritable())
+        return QStringLiteral("the folder %1 cannot be written").arg(folder.filePath());
+    return QStringLiteral("%1 cannot be written").arg(file.filePath());
+#endif
 }
 
 QString executableBaseName()

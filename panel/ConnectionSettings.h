@@ -25,8 +25,14 @@ public:
     std::string localPort;
     std::string remotePort;
 
-    // Fills the four texts and displayErrors; a missing value gives its default.
+    // Fills the four texts and displayErrors; a missing value gives its
+    // default, and so does a store that cannot be read (readProblem says why).
     void loadSettings(int& displayErrors);
+    // Why the last load could not read the store, or empty.
+    QString readProblem() const { return unreadable; }
+    // Why the store cannot be written, as far as can be seen: a folder that
+    // cannot be written, a folder where the file should be.
+    QString writeProblem() const;
     // Writes the four texts and displayErrors; false when the store could not
     // take them (a read-only folder, a full disk).
     bool saveSettings(int displayErrors) const;
@@ -38,6 +44,7 @@ public:
 
 private:
     QString applicationName;
+    QString unreadable;
 };
 
 // The name the settings and message boxes go by: the executable's file name

@@ -159,6 +159,9 @@ void HostConnection::takeNews(const LinkNews& news)
     LinkStatus next = status;
     next.hostVersion = news.hostVersion;
     next.hostHeard = news.hostHeard;
+    next.lastCommand = news.lastCommand;
+    next.lastCommandAt = news.lastCommandAt;
+    next.quietSince = news.quietSince;
     next.reason.clear();
     if (news.failure) {
         next.state = LinkState::SendFailed;

@@ -4,9 +4,23 @@
 #include "panel/MessageWorker.h"
 #include "panel/PanelProtocol.h"
 
+#include <chrono>
 #include <utility>
 
 namespace pendra {
+
+namespace {
+
+bool isCommand(std::string_view text)
+{
+    for (std::size_t i = 0; i < kButtonCount; ++i) {
+        if (text == commandForButton(i))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
 
 LinkSession::LinkSession(HostConnection& hostConnection, std::uint64_t number,
                          std::string remoteAddress, int remotePort)
@@ -44,19 +58,46 @@ std::optional<LinkSession::Clock::time_point> LinkSession::afterPass(SocketLink&
         due = worker->workOff(*this, fresh);
     }
     tell(pass);
-    return due;
+    // One wake-up when the host falls quiet; none while it talks, since
+    // each message moves the time on.
+    const auto quiet = quietAt();
+    return quiet && (!due || *quiet < *due) ? quiet : due;
+}
+
+std::optional<LinkSession::Clock::time_point> LinkSession::quietAt() const
+{
+    if (!lastHeard || told.quietSince != 0)
+        return std::nullopt;
+    return *lastHeard + kQuietAfter;
 }
 
 void LinkSession::tell(const LinkPass& pass)
 {
     LinkNews news = told;
+    const Clock::time_point now = Clock::now();
+    const auto wallNow = [] {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::system_clock::now().time_since_epoch())
+            .count();
+    };
+    for (const std::string& text : pass.sentFromQueue) {
+        if (isCommand(text)) {
+            news.lastCommand = text;
+            news.lastCommandAt = wallNow();
+        }
+    }
     if (pass.datagram) {
+        lastHeard = now;
+        lastHeardAt = wallNow();
         news.hostHeard = true;
         news.refused = false;
         news.failure.reset();
-    } else if (pass.refusals > 0) {
-        news.refused = true;
+        news.quietSince = 0;
+    } else if (const auto quiet = quietAt(); quiet && now >= *quiet) {
+        news.quietSince = lastHeardAt;
     }
+    if (!pass.datagram && pass.refusals > 0)
+        news.refused = true;
     // The last send of the pass decides: a failure stands until a send
     // succeeds or the host is heard.
     if (pass.sends > 0)

@@ -26,6 +26,12 @@ struct LinkNews
     // A text that could not be sent, while nothing was sent or heard since.
     std::optional<SendFailure> failure;
     int hostVersion = 1;
+    // The last command that went out, and when (milliseconds since 1970).
+    std::string lastCommand{};
+    std::int64_t lastCommandAt = 0;
+    // When the last host message came, once the host has been quiet for
+    // kQuietAfter; 0 while it talks.
+    std::int64_t quietSince = 0;
 
     bool operator==(const LinkNews&) const = default;
 };
@@ -37,6 +43,9 @@ struct LinkNews
 class LinkSession : private LinkHandler
 {
 public:
+    // A host this long without a message is told as quiet, once.
+    static constexpr std::chrono::seconds kQuietAfter{10};
+
     LinkSession(HostConnection& connection, std::uint64_t number, std::string remoteAddress,
                 int remotePort);
 
@@ -51,6 +60,8 @@ public:
 private:
     std::optional<Clock::time_point> afterPass(SocketLink& link, LinkPass& pass) override;
     void tell(const LinkPass& pass);
+    // When the host counts as quiet, if it has been heard and is not yet.
+    std::optional<Clock::time_point> quietAt() const;
 
     HostConnection& connection;
     const std::uint64_t linkNumber;
@@ -58,6 +69,8 @@ private:
     // The worker that last had a turn here: a new one starts afresh.
     const MessageWorker* servedBy = nullptr;
     LinkNews told;
+    std::optional<Clock::time_point> lastHeard;
+    std::int64_t lastHeardAt = 0;
     // Last, so that its thread ends before the rest goes.
     SocketLink socketLink;
 };

@@ -1,8 +1,21 @@
 #include "panel/LinkStatus.h"
 
+#include "panel/PanelProtocol.h"
+
+#include <QDateTime>
+
 namespace pendra {
 
-std::string describe(const LinkStatus& status)
+namespace {
+
+std::string timeOfDay(std::int64_t millisecondsSince1970)
+{
+    return QDateTime::fromMSecsSinceEpoch(millisecondsSince1970)
+        .toString(QStringLiteral("HH:mm:ss"))
+        .toStdString();
+}
+
+std::string describeState(const LinkStatus& status)
 {
     switch (status.state) {
     case LinkState::Connecting:
@@ -23,6 +36,21 @@ std::string describe(const LinkStatus& status)
         return status.reason;
     }
     return {};
+}
+
+} // namespace
+
+std::string describe(const LinkStatus& status)
+{
+    std::string text = describeState(status);
+    if (status.state == LinkState::SendFailed)
+        return text;
+    if (!status.lastCommand.empty())
+        text += "; " + nameOfPanelText(status.lastCommand) + " sent at " +
+                timeOfDay(status.lastCommandAt);
+    if (status.quietSince != 0)
+        text += "; last host message " + timeOfDay(status.quietSince);
+    return text;
 }
 
 bool readoutsLive(LinkState state)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <string>
 
 namespace pendra {
@@ -36,6 +37,11 @@ struct LinkStatus
     bool retrying = false;
     // The host has sent a message since the greeting.
     bool hostHeard = false;
+    // The last command that went out, and when (milliseconds since 1970).
+    std::string lastCommand{};
+    std::int64_t lastCommandAt = 0;
+    // When the host's last message came, once it has been quiet for a while.
+    std::int64_t quietSince = 0;
 
     bool operator==(const LinkStatus&) const = default;
 };
@@ -43,7 +49,9 @@ struct LinkStatus
 // How often a panel whose link failed to open for a passing reason tries again.
 inline constexpr std::chrono::seconds kRetryInterval{2};
 
-// The status line's text, such as "Connected to 10.0.0.5:7712, host version 2".
+// The status line's text, such as "Connected to 10.0.0.5:7712, host version 2;
+// F4 STOP EXECUTION sent at 14:02:11; last host message 14:02:00". A text that
+// was not sent stands alone.
 std::string describe(const LinkStatus& status);
 // Whether the readouts may be shown as live: not while there is no link or
 // the host refuses. A host that is merely quiet does not count against them,

@@ -260,8 +260,7 @@ TEST(SocketLink, TerminatorChangedWhileReceivingTakesEffectWithTheNextDatagram)
         const auto next = nextMessage(*link);
         ASSERT_TRUE(next);
         message = *next;
-        EXPECT_TRUE(message == "A\n" || message == "B\n" || message == "A\nB\n" ||
-                    message == "x\n")
+        EXPECT_TRUE(message == "A\n" || message == "B\n" || message == "A\nB\n" || message == "x\n")
             << message;
     }
     EXPECT_EQ(nextMessage(*link), "y\n");

@@ -4,11 +4,15 @@
 #include "panel/HostConnection.h"
 #include "panel/PanelProtocol.h"
 #include "ui/AboutDialog.h"
+#include "ui/CleaningLock.h"
 #include "ui/FunctionKeyFilter.h"
-#include "ui/PanelMessageBox.h"
+#include "ui/PanelConnector.h"
+#include "ui/PanelNotices.h"
 #include "ui/Pictures.h"
-#include "ui/ReadoutLabel.h"
+#include "ui/PressMark.h"
+#include "ui/ReadoutBoard.h"
 #include "ui/SetupDialog.h"
+#include "ui/WindowPlacement.h"
 #include "ui_panelwindow.h"
 
 #include <QAction>
@@ -18,6 +22,8 @@
 #include <QLoggingCategory>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
+#include <cmath>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -43,25 +49,47 @@ PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& con
     connection.setPanelReady();
     ui->setupUi(this);
     // Always on top of the host application's windows, with a task-bar entry
-    // of its own, and no maximise box.
+    // of its own; it may fill the screen, to be read from across the machine.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                   Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint);
+                   Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowStaysOnTopHint);
     bindControls();
     noteScreenRate();
-    retryTimer.setSingleShot(true);
-    retryTimer.setInterval(kRetryInterval);
-    connect(&retryTimer, &QTimer::timeout, this, &PanelWindow::retryConnection);
+    connector =
+        new PanelConnector(this, connection, settings, [this] { return displayErrorsValue; });
+    cleaningLock = new CleaningLock(this, ui->stopExecutionButton, [this](int secondsLeft) {
+        lockSecondsLeft = secondsLeft;
+        refreshStatusLine();
+    });
     // The connection keeps the status on this thread and tells of each change.
     connection.setStatusListener([this](const LinkStatus& status) { showLinkStatus(status); });
     addAboutToSystemMenu();
     setWindowIcon(pictures::applicationIcon());
     applyLook();
     settings.loadSettings(displayErrorsValue);
+    if (!settings.readProblem().isEmpty())
+        connector->notices().settingsProblem(
+            tr("The settings could not be read: %1.\nThe built-in defaults "
+               "are used until Setup stores new ones.")
+                .arg(settings.readProblem()));
     resetReadouts();
-    connectAndGreet();
+    // Before the first connection: the link's thread answers the host from
+    // the start, whatever box the window shows.
     worker.start();
+    connector->connectAndGreet();
     functionButtons[0]->setFocus();
+    // Opens at the template's size, and may shrink to three quarters of it.
+    // Room beyond the template's size goes to the controls, not the status line.
+    ui->clientArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    ui->statusLine->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    const QSize designed = sizeHint();
+    ui->clientArea->setMinimumSize(PanelLayout::kDesignSize * 3 / 4);
+    resize(designed);
+    new PanelLayout(ui->clientArea,
+                    [this](const PanelLayout::Scales& scales) { applyScales(scales); });
+    if (windowPlacement::restore(*this, settings))
+        setWindowState(windowState() | Qt::WindowFullScreen);
 }
 
 PanelWindow::~PanelWindow()
@@ -72,10 +100,7 @@ PanelWindow::~PanelWindow()
 
 void PanelWindow::bindControls()
 {
-    axisLabels = {ui->xName, ui->yName, ui->zName, ui->aName, ui->bName, ui->wName};
-    valueLabels = {ui->xValue, ui->yValue, ui->zValue, ui->aValue, ui->bValue, ui->wValue};
-    errorNameLabels = {ui->exName, ui->eyName, ui->ezName};
-    errorValueLabels = {ui->exValue, ui->eyValue, ui->ezValue};
+    readouts = std::make_unique<ReadoutBoard>(*ui);
     functionButtons = {ui->doneButton, ui->deleteButton, ui->movePointButton,
                        ui->stopExecutionButton, ui->continueExecutionButton};
 
@@ -102,11 +127,17 @@ void PanelWindow::bindControls()
     connect(ui->actionSetup, &QAction::triggered, this, &PanelWindow::runSetup);
     connect(ui->actionAbout, &QAction::triggered, this, &PanelWindow::showAbout);
     connect(ui->actionExit, &QAction::triggered, this, &PanelWindow::reject);
+    connect(ui->actionFullScreen, &QAction::triggered, this, &PanelWindow::setFullScreen);
+    connect(ui->actionLockForCleaning, &QAction::triggered, this, &PanelWindow::lockForCleaning);
+    for (std::size_t i = 0; i < functionButtons.size(); ++i)
+        pressMarks[i] = new PressMark(functionButtons[i]);
 
     // Function keys count wherever the focus is in this window, and go on to
     // the control that has it.
-    qApp->installEventFilter(new FunctionKeyFilter(
-        this, [this](unsigned keyCode) { connection.sendKeyCommand(keyCode); }));
+    qApp->installEventFilter(new FunctionKeyFilter(this, [this](unsigned keyCode) {
+        if (connection.sendKeyCommand(keyCode))
+            markPress(keyCode - FunctionKeyFilter::virtualKeyCode(Qt::Key_F1));
+    }));
 }
 
 void PanelWindow::addAboutToSystemMenu()
@@ -135,18 +166,20 @@ bool PanelWindow::nativeEvent(const QByteArray& eventType, void* message, qintpt
 void PanelWindow::applyLook()
 {
     loadButtonPictures();
-    auto style = [](ReadoutLabel* label) {
-        label->setTextColor(kReadoutTextColor);
-        label->setPointFont(kReadoutFontTenths, kReadoutFontFace);
-    };
-    for (ReadoutLabel* label : valueLabels)
-        style(label);
-    for (ReadoutLabel* label : axisLabels)
-        style(label);
-    for (std::size_t j = 0; j < errorNameLabels.size(); ++j) {
-        style(errorNameLabels[j]);
-        style(errorValueLabels[j]);
+    readouts->applyLook();
+    restartFont = ui->restartButton->font();
+}
+
+void PanelWindow::applyScales(const PanelLayout::Scales& scales)
+{
+    readouts->scale(scales.readouts);
+    for (QPushButton* button : functionButtons) {
+        if (!button->icon().isNull())
+            button->setIconSize(pictures::kButtonPictureSize * scales.buttons);
     }
+    QFont restart = restartFont;
+    restart.setPointSizeF(restartFont.pointSizeF() * scales.buttons);
+    ui->restartButton->setFont(restart);
 }
 
 void PanelWindow::loadButtonPictures()
@@ -167,64 +200,32 @@ void PanelWindow::loadButtonPictures()
 void PanelWindow::resetReadouts()
 {
     showErrorReadouts(displayErrorsValue != 0);
-    for (ReadoutLabel* label : valueLabels)
-        label->clear();
-    for (ReadoutLabel* label : errorValueLabels)
-        label->clear();
+    readouts->clearValues();
 }
 
 void PanelWindow::showErrorReadouts(bool show)
 {
-    for (std::size_t j = 0; j < errorNameLabels.size(); ++j) {
-        errorNameLabels[j]->setVisible(show);
-        errorValueLabels[j]->setVisible(show);
-    }
-}
-
-void PanelWindow::connectAndGreet()
-{
-    retryTimer.stop();
-    if (tryConnecting())
-        return;
-    // The code as it always was, then what it means.
-    QString text = QString::fromStdString(connection.failureMessage()) + QLatin1Char('\n') +
-                   QString::fromStdString(connection.failureDescription());
-    if (settings.remoteAddress.empty())
-        text += QStringLiteral("\nNo host address is set: open Options, Setup.");
-    showPanelMessage(this, text);
-}
-
-void PanelWindow::retryConnection()
-{
-    tryConnecting();
-}
-
-bool PanelWindow::tryConnecting()
-{
-    if (!connection.connectAndGreet(displayErrorsValue)) {
-        // Going before any box, which waits for the operator.
-        if (connection.failureMayPass())
-            retryTimer.start();
-        return false;
-    }
-    if (connection.settingsNotSaved())
-        showPanelMessage(this, tr("The settings could not be saved to %1.\nThe connection "
-                                  "works with them, but they will not be there at the next start.")
-                                   .arg(settings.storeLocation()));
-    return true;
+    readouts->showErrors(show);
 }
 
 void PanelWindow::functionButtonClicked(int id)
 {
     const int index = id - kFirstFunctionButtonId;
-    if (index >= 0 && static_cast<std::size_t>(index) < functionButtons.size())
-        connection.sendButtonCommand(static_cast<std::size_t>(index));
+    if (index >= 0 && static_cast<std::size_t>(index) < functionButtons.size() &&
+        connection.sendButtonCommand(static_cast<std::size_t>(index)))
+        markPress(static_cast<std::size_t>(index));
+}
+
+void PanelWindow::markPress(std::size_t index)
+{
+    if (index < pressMarks.size())
+        pressMarks[index]->flash();
 }
 
 void PanelWindow::restart()
 {
     connection.closeLink();
-    connectAndGreet();
+    connector->connectAndGreet();
 }
 
 void PanelWindow::runSetup()
@@ -239,6 +240,7 @@ void PanelWindow::runSetup()
     settings.localPort = typed.localPort;
     settings.remoteAddress = typed.remoteAddress;
     settings.remotePort = typed.remotePort;
+    connector->noteOperatorValues();
     if (typed.displayErrors != displayErrorsValue) {
         displayErrorsValue = typed.displayErrors;
         showErrorReadouts(displayErrorsValue != 0);
@@ -254,8 +256,28 @@ void PanelWindow::showAbout()
 
 void PanelWindow::stopWorker()
 {
-    retryTimer.stop();
+    connector->stopRetrying();
+    if (worker.isRunning())
+        windowPlacement::save(*this, settings);
     worker.stop();
+}
+
+void PanelWindow::setFullScreen(bool full)
+{
+    setWindowState(full ? windowState() | Qt::WindowFullScreen
+                        : windowState() & ~Qt::WindowFullScreen);
+}
+
+void PanelWindow::lockForCleaning()
+{
+    cleaningLock->start();
+}
+
+void PanelWindow::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::WindowStateChange)
+        ui->actionFullScreen->setChecked(isFullScreen());
+    QDialog::changeEvent(event);
 }
 
 void PanelWindow::reject()
@@ -272,6 +294,12 @@ void PanelWindow::closeEvent(QCloseEvent* event)
 
 void PanelWindow::keyPressEvent(QKeyEvent* event)
 {
+    // Esc leaves full screen first; pressed again, it closes as always.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && isFullScreen()) {
+        setFullScreen(false);
+        event->accept();
+        return;
+    }
     // Every control that takes the focus here is a push button, and the
     // focused one is the default: Enter clicks it, once a press as Space does
     // (F1 to F5 send their commands, Restart reconnects). A button ignores
@@ -314,30 +342,31 @@ void PanelWindow::showEvent(QShowEvent* event)
     // The screen the window opens on may not be the one it was made for.
     noteScreenRate();
     QDialog::showEvent(event);
+    // Boxes asked for before the window was on screen open once it is.
+    QTimer::singleShot(0, &connector->notices(), &PanelNotices::windowShown);
 }
 
 void PanelWindow::showLinkStatus(const LinkStatus& status)
 {
-    ui->statusLine->setText(QString::fromStdString(describe(status)));
-    const bool live = readoutsLive(status.state);
-    for (ReadoutLabel* label : valueLabels)
-        label->setDimmed(!live);
-    for (ReadoutLabel* label : errorValueLabels)
-        label->setDimmed(!live);
+    shownStatus = status;
+    refreshStatusLine();
+    readouts->setLive(readoutsLive(status.state));
 }
 
 void PanelWindow::applyReadouts(const ReadoutTexts& texts)
 {
     qCDebug(frameLog, "readout frame");
-    // A label given the text it shows is not repainted: QLabel looks first.
-    auto show = [](ReadoutLabel* label, const std::optional<std::string>& text) {
-        if (text)
-            label->setText(QString::fromStdString(*text));
-    };
-    for (std::size_t i = 0; i < valueLabels.size(); ++i)
-        show(valueLabels[i], texts.values[i]);
-    for (std::size_t i = 0; i < errorValueLabels.size(); ++i)
-        show(errorValueLabels[i], texts.errors[i]);
+    readouts->apply(texts);
+}
+
+void PanelWindow::refreshStatusLine()
+{
+    QString text = QString::fromStdString(describe(shownStatus));
+    if (lockSecondsLeft > 0)
+        text = tr("Locked for cleaning, %1 s left: only STOP EXECUTION takes a touch; %2")
+                   .arg(lockSecondsLeft)
+                   .arg(text);
+    ui->statusLine->setText(text);
 }
 
 } // namespace pendra

@@ -4,9 +4,9 @@
 #include "panel/MessageWorker.h"
 #include "panel/PanelView.h"
 #include "panel/QueuedCalls.h"
+#include "ui/PanelLayout.h"
 
 #include <QDialog>
-#include <QTimer>
 #include <array>
 #include <atomic>
 #include <chrono>
@@ -20,9 +20,12 @@ class PanelWindow;
 
 namespace pendra {
 
+class CleaningLock;
 class ConnectionSettings;
 class HostConnection;
-class ReadoutLabel;
+class PanelConnector;
+class PressMark;
+class ReadoutBoard;
 
 // The panel: five picture buttons and Restart, the X to W readouts and the
 // optional EX to EZ readouts, and the Options menu. Creating it loads the
@@ -34,9 +37,6 @@ class PanelWindow : public QDialog, private PanelView
 
 public:
     static constexpr int kFirstFunctionButtonId = 1004;
-    static constexpr std::uint32_t kReadoutTextColor = 0x00FF00;
-    static constexpr int kReadoutFontTenths = 220;
-    static inline const QString kReadoutFontFace = QStringLiteral("Arial Bold");
     // Where the platform does not say how often its screen shows a frame.
     static constexpr double kFallbackFramesPerSecond = 60.0;
 
@@ -57,7 +57,11 @@ public slots:
     void runSetup();
     void showAbout();
 
+    void setFullScreen(bool full);
+    void lockForCleaning();
+
 protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -78,24 +82,25 @@ private:
     void applyLook();
     void loadButtonPictures();
     void resetReadouts();
-    // Connects, and says so in a message box when it fails. A failure that
-    // can pass is tried again every retry interval, silently.
-    void connectAndGreet();
-    void retryConnection();
-    bool tryConnecting();
     void functionButtonClicked(int id);
+    // Marks the button whose command just went out.
+    void markPress(std::size_t index);
+    void applyScales(const PanelLayout::Scales& scales);
+    void refreshStatusLine();
     void stopWorker();
 
     std::unique_ptr<Ui::PanelWindow> ui;
     HostConnection& connection;
     ConnectionSettings& settings;
-    std::array<ReadoutLabel*, 6> axisLabels{};
-    std::array<ReadoutLabel*, 6> valueLabels{};
-    std::array<ReadoutLabel*, 3> errorValueLabels{};
-    std::array<ReadoutLabel*, 3> errorNameLabels{};
+    std::unique_ptr<ReadoutBoard> readouts;
     std::array<QPushButton*, 5> functionButtons{};
+    std::array<PressMark*, 5> pressMarks{};
+    PanelConnector* connector = nullptr;
+    CleaningLock* cleaningLock = nullptr;
+    QFont restartFont;
+    LinkStatus shownStatus;
+    int lockSecondsLeft = 0;
     int displayErrorsValue = 0;
-    QTimer retryTimer;
     // The time between two frames of the window's screen, in nanoseconds.
     std::atomic<long long> frameNanoseconds;
     // Readouts on their way from the link's thread.

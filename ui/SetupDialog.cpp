@@ -2,6 +2,8 @@
 
 #include "ui_setupdialog.h"
 
+#include <QKeyEvent>
+
 namespace pendra {
 
 SetupDialog::SetupDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::SetupDialog>())
@@ -12,6 +14,24 @@ SetupDialog::SetupDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique
     // Enter on Cancel cancels.
     connect(ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    // Enter on a focused button clicks that button, whatever modifiers the
+    // platform adds to the key (under wine, after typing, Enter on Cancel
+    // otherwise left the dialog open).
+    for (QPushButton* button : {ui->okButton, ui->cancelButton})
+        button->installEventFilter(this);
+}
+
+bool SetupDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (!button || event->type() != QEvent::KeyPress)
+        return QDialog::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    if (!key->isAutoRepeat())
+        button->click();
+    return true;
 }
 
 SetupDialog::~SetupDialog() = default;

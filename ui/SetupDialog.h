@@ -33,6 +33,9 @@ public:
     // What the controls hold now.
     Values values() const;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     std::unique_ptr<Ui::SetupDialog> ui;
 };

@@ -1,0 +1,86 @@
+#include "ui/ReadoutBoard.h"
+
+#include "ui/ReadoutLabel.h"
+#include "ui_panelwindow.h"
+
+#include <cmath>
+
+namespace pendra {
+
+ReadoutBoard::ReadoutBoard(const Ui::PanelWindow& ui)
+    : axisLabels{ui.xName, ui.yName, ui.zName, ui.aName, ui.bName, ui.wName},
+      valueLabels{ui.xValue, ui.yValue, ui.zValue, ui.aValue, ui.bValue, ui.wValue},
+      errorValueLabels{ui.exValue, ui.eyValue, ui.ezValue}, errorNameLabels{ui.exName, ui.eyName,
+                                                                            ui.ezName}
+{
+}
+
+template <typename Action> void ReadoutBoard::forEachLabel(Action action) const
+{
+    // Values, names, then each error name with its value.
+    for (ReadoutLabel* label : valueLabels)
+        action(label);
+    for (ReadoutLabel* label : axisLabels)
+        action(label);
+    for (std::size_t j = 0; j < errorNameLabels.size(); ++j) {
+        action(errorNameLabels[j]);
+        action(errorValueLabels[j]);
+    }
+}
+
+void ReadoutBoard::applyLook()
+{
+    forEachLabel([](ReadoutLabel* label) {
+        label->setTextColor(kTextColor);
+        label->setPointFont(kFontTenths, kFontFace);
+    });
+    for (ReadoutLabel* label : valueLabels)
+        label->setShowsValues(true);
+    for (ReadoutLabel* label : errorValueLabels)
+        label->setShowsValues(true);
+}
+
+void ReadoutBoard::scale(double readouts)
+{
+    const int tenths = static_cast<int>(std::lround(kFontTenths * readouts));
+    forEachLabel([tenths](ReadoutLabel* label) { label->setPointFont(tenths, kFontFace); });
+}
+
+void ReadoutBoard::clearValues()
+{
+    for (ReadoutLabel* label : valueLabels)
+        label->clear();
+    for (ReadoutLabel* label : errorValueLabels)
+        label->clear();
+}
+
+void ReadoutBoard::showErrors(bool show)
+{
+    for (std::size_t j = 0; j < errorNameLabels.size(); ++j) {
+        errorNameLabels[j]->setVisible(show);
+        errorValueLabels[j]->setVisible(show);
+    }
+}
+
+void ReadoutBoard::setLive(bool live)
+{
+    for (ReadoutLabel* label : valueLabels)
+        label->setDimmed(!live);
+    for (ReadoutLabel* label : errorValueLabels)
+        label->setDimmed(!live);
+}
+
+void ReadoutBoard::apply(const ReadoutTexts& texts)
+{
+    // A label given the text it shows is not repainted: QLabel looks first.
+    auto show = [](ReadoutLabel* label, const std::optional<std::string>& text) {
+        if (text)
+            label->setText(QString::fromStdString(*text));
+    };
+    for (std::size_t i = 0; i < valueLabels.size(); ++i)
+        show(valueLabels[i], texts.values[i]);
+    for (std::size_t i = 0; i < errorValueLabels.size(); ++i)
+        show(errorValueLabels[i], texts.errors[i]);
+}
+
+} // namespace pendra

@@ -62,6 +62,28 @@ bool eventually(Condition condition, std::chrono::milliseconds timeout = 10s)
         timeout);
 }
 
+// A host that sends positions as fast as it can until it goes.
+class HostFlood
+{
+public:
+    HostFlood(UdpPeer& host, int panelPort)
+        : thread([this, &host, panelPort] {
+              while (flooding)
+                  host.sendTo(panelPort, "QVL_IP_COORD:1,2,3,4,5,6");
+          })
+    {
+    }
+    ~HostFlood()
+    {
+        flooding = false;
+        thread.join();
+    }
+
+private:
+    std::atomic<bool> flooding{true};
+    std::thread thread;
+};
+
 class HostConnectionTest : public ::testing::Test
 {
 protected:
@@ -409,11 +431,7 @@ TEST_F(HostConnectionTest, ARestartWhileTheHostFloodsWaitsForTheNewHost)
     connection.setHostVersion(2);
     MessageWorker worker(connection, view);
     worker.start();
-    std::atomic<bool> flooding{true};
-    std::thread flood([&] {
-        while (flooding)
-            host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6");
-    });
+    const HostFlood flood(host, panelPort());
     ASSERT_TRUE(eventually([&] { return connection.linkStatus().state == LinkState::Connected; }));
 
     UdpPeer otherHost;
@@ -426,8 +444,6 @@ TEST_F(HostConnectionTest, ARestartWhileTheHostFloodsWaitsForTheNewHost)
     ASSERT_TRUE(otherHost.sendTo(panelPort(), "QVL_IP_COORD:7,2,3,4,5,6"));
     EXPECT_TRUE(eventually([&] { return connection.linkStatus().state == LinkState::Connected; }));
     EXPECT_EQ(otherHost.receive(10s), "QVL_PENDRA_9");
-    flooding = false;
-    flood.join();
 }
 
 // Opening closes the link in use first, whatever its thread is doing.
@@ -437,18 +453,12 @@ TEST_F(HostConnectionTest, OpeningOverALiveLinkDuringAFloodNeitherHangsNorLeaks)
     connection.setHostVersion(2);
     MessageWorker worker(connection, view);
     worker.start();
-    std::atomic<bool> flooding{true};
-    std::thread flood([&] {
-        while (flooding)
-            host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6");
-    });
+    const HostFlood flood(host, panelPort());
     for (int i = 0; i < 20; ++i) {
         ASSERT_TRUE(connection.openLink()) << i;
         ASSERT_TRUE(connection.connectAndGreet(0)) << i;
     }
     EXPECT_TRUE(waitUntil([&] { return view.count() > 0; }));
-    flooding = false;
-    flood.join();
     worker.stop();
     EXPECT_FALSE(connection.hasLink());
 }

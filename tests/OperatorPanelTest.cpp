@@ -17,6 +17,8 @@ class OperatorPanelTest : public PanelWindowTest
 protected:
     void touch(const char* name)
     {
+        // One touch screen for the whole run: the system keeps devices it registers.
+        static QPointingDevice* const touchScreen = QTest::createTouchDevice();
         QPushButton* target = button(name);
         const QPoint at = target->mapTo(window.get(), target->rect().center());
         QTest::touchEvent(window.get(), touchScreen).press(0, at);
@@ -52,8 +54,6 @@ protected:
                 }
         return bottom - top + 1;
     }
-
-    QPointingDevice* touchScreen = QTest::createTouchDevice();
 };
 
 } // namespace

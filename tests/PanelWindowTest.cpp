@@ -269,12 +269,17 @@ TEST_F(PanelWindowTest, EnterInSetupConfirmsUnlessCancelHasTheFocus)
         whenModalAppears<SetupDialog>([focused, typedPort](SetupDialog* dialog) {
             dialog->findChild<QLineEdit*>("remotePortEdit")->setText(QString::number(typedPort));
             if (focused) {
-                // A dialog that is not yet the active window takes no focus.
+                // A dialog that is not yet the active window takes no focus:
+                // on a loaded machine that can take a while.
                 dialog->activateWindow();
-                EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
                 auto* target = dialog->findChild<QPushButton*>(focused);
-                target->setFocus(Qt::TabFocusReason);
-                EXPECT_TRUE(target->hasFocus()) << focused;
+                EXPECT_TRUE(QTest::qWaitFor(
+                    [&] {
+                        target->setFocus(Qt::TabFocusReason);
+                        return target->hasFocus();
+                    },
+                    10000))
+                    << focused;
             }
             QTest::keyClick(dialog->focusWidget(), Qt::Key_Return);
         });

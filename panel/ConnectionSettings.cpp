@@ -1,6 +1,7 @@
 #include "panel/ConnectionSettings.h"
 
 #include "net/SocketApi.h"
+#include "panel/MachineDefaults.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,9 +18,27 @@ const QString kLocalPortKey = QStringLiteral("Local_IP_Port");
 const QString kRemotePortKey = QStringLiteral("Remote_IP_Port");
 const QString kDisplayErrorsKey = QStringLiteral("DisplayErrors");
 
-std::string readText(const QSettings& store, const QString& key, const char* fallback)
+// The texts and their built-in defaults, in the order they are stored.
+struct TextValue
 {
-    return store.value(key, QString::fromLatin1(fallback)).toString().toStdString();
+    const QString& key;
+    std::string ConnectionSettings::*text;
+    const char* builtIn;
+};
+
+const TextValue kTextValues[] = {
+    {kLocalAddressKey, &ConnectionSettings::localAddress, ""},
+    {kRemoteAddressKey, &ConnectionSettings::remoteAddress, ""},
+    {kLocalPortKey, &ConnectionSettings::localPort, ConnectionSettings::kDefaultLocalPort},
+    {kRemotePortKey, &ConnectionSettings::remotePort, ConnectionSettings::kDefaultRemotePort},
+};
+
+// A stored DisplayErrors shows the readouts when it is a number other than 0.
+int displayErrorsFrom(const QVariant& stored)
+{
+    bool isNumber = false;
+    const int number = stored.toInt(&isNumber);
+    return isNumber && number != 0 ? 1 : 0;
 }
 
 } // namespace
@@ -52,15 +71,19 @@ QString ConnectionSettings::storeLocation() const
 
 void ConnectionSettings::loadSettings(int& displayErrors)
 {
+    // The user's own value first, then the machine's, then the built-in one.
     const auto store = openStore();
-
-    localAddress = readText(*store, kLocalAddressKey, "");
-    remoteAddress = readText(*store, kRemoteAddressKey, "");
-    localPort = readText(*store, kLocalPortKey, kDefaultLocalPort);
-    remotePort = readText(*store, kRemotePortKey, kDefaultRemotePort);
-    bool isNumber = false;
-    const int stored = store->value(kDisplayErrorsKey, 0).toInt(&isNumber);
-    displayErrors = isNumber && stored != 0 ? 1 : 0;
+    const MachineDefaults machine(applicationName);
+    for (const TextValue& value : kTextValues) {
+        this->*value.text =
+            store->contains(value.key)
+                ? store->value(value.key).toString().toStdString()
+                : machine.valueOr(value.key, QString::fromLatin1(value.builtIn)).toStdString();
+    }
+    displayErrors =
+        displayErrorsFrom(store->contains(kDisplayErrorsKey)
+                              ? store->value(kDisplayErrorsKey)
+                              : machine.valueOr(kDisplayErrorsKey, QStringLiteral("0")));
     // The store says what went wrong only once it has been read.
     const QString place = storeLocation();
     unreadable.clear();
@@ -70,16 +93,28 @@ void ConnectionSettings::loadSettings(int& displayErrors)
         unreadable = QStringLiteral("%1 is not a settings file").arg(place);
     else if (store->status() != QSettings::NoError)
         unreadable = QStringLiteral("%1 cannot be read").arg(place);
+    else
+        unreadable = machine.problem();
 }
 
 bool ConnectionSettings::saveSettings(int displayErrors) const
 {
+    // Only what differs from the value in force without the user's store is
+    // kept, so that a later change by IT reaches everyone who has not chosen
+    // otherwise; a value set back to the machine's is removed.
     const auto store = openStore();
-    store->setValue(kLocalAddressKey, QString::fromStdString(localAddress));
-    store->setValue(kRemoteAddressKey, QString::fromStdString(remoteAddress));
-    store->setValue(kLocalPortKey, QString::fromStdString(localPort));
-    store->setValue(kRemotePortKey, QString::fromStdString(remotePort));
-    store->setValue(kDisplayErrorsKey, displayErrors);
+    const MachineDefaults machine(applicationName);
+    for (const TextValue& value : kTextValues) {
+        const QString text = QString::fromStdString(this->*value.text);
+        if (text == machine.valueOr(value.key, QString::fromLatin1(value.builtIn)))
+            store->remove(value.key);
+        else
+            store->setValue(value.key, text);
+    }
+    if (displayErrors == displayErrorsFrom(machine.valueOr(kDisplayErrorsKey, QStringLiteral("0"))))
+        store->remove(kDisplayErrorsKey);
+    else
+        store->setValue(kDisplayErrorsKey, displayErrors);
     store->sync();
     return store->status() == QSettings::NoError;
 }

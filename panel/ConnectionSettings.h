@@ -9,8 +9,9 @@ namespace pendra {
 
 // The panel's four connection values and where they persist per user: on
 // Windows the registry key Software\Orvane\Metrova\<application>, elsewhere
-// $XDG_CONFIG_HOME/Orvane/Metrova/<application>.conf. The ports stay texts
-// until the link is opened.
+// $XDG_CONFIG_HOME/Orvane/Metrova/<application>.conf. A value the user's store
+// lacks comes from the machine-wide defaults (MachineDefaults), then from the
+// built-in ones. The ports stay texts until the link is opened.
 class ConnectionSettings
 {
 public:
@@ -25,16 +26,18 @@ public:
     std::string localPort;
     std::string remotePort;
 
-    // Fills the four texts and displayErrors; a missing value gives its
-    // default, and so does a store that cannot be read (readProblem says why).
+    // Fills the four texts and displayErrors; a value the user's store lacks
+    // gives the machine's or the built-in default, and so does a store that
+    // cannot be read (readProblem says why).
     void loadSettings(int& displayErrors);
     // Why the last load could not read the store, or empty.
     QString readProblem() const { return unreadable; }
     // Why the store cannot be written, as far as can be seen: a folder that
     // cannot be written, a folder where the file should be.
     QString writeProblem() const;
-    // Writes the four texts and displayErrors; false when the store could not
-    // take them (a read-only folder, a full disk).
+    // Writes to the user's store the values that differ from the machine's or
+    // built-in defaults, and removes the others; false when the store could
+    // not take them (a read-only folder, a full disk).
     bool saveSettings(int displayErrors) const;
 
     // The file or registry key the values live in.

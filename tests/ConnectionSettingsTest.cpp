@@ -40,7 +40,7 @@ TEST_F(ConnectionSettingsTest, SavedValuesLiveInTheApplicationsOwnStoreAtTopLeve
     ConnectionSettings settings(scratch.name());
     settings.localAddress = "127.0.0.1";
     settings.remoteAddress = "127.0.0.2";
-    settings.localPort = "7714";
+    settings.localPort = "7715";
     settings.remotePort = "7700";
     settings.saveSettings(1);
 
@@ -49,7 +49,7 @@ TEST_F(ConnectionSettingsTest, SavedValuesLiveInTheApplicationsOwnStoreAtTopLeve
     EXPECT_EQ(store->allKeys().size(), 5);
     EXPECT_EQ(store->value("Local_IP_Address").toString(), "127.0.0.1");
     EXPECT_EQ(store->value("Remote_IP_Address").toString(), "127.0.0.2");
-    EXPECT_EQ(store->value("Local_IP_Port").toString(), "7714");
+    EXPECT_EQ(store->value("Local_IP_Port").toString(), "7715");
     EXPECT_EQ(store->value("Remote_IP_Port").toString(), "7700");
     EXPECT_EQ(store->value("DisplayErrors").toInt(), 1);
 
@@ -95,6 +95,43 @@ TEST_F(ConnectionSettingsTest, EachExecutableHasItsOwnValues)
     other.loadSettings(displayErrors);
     EXPECT_EQ(other.remoteAddress, "");
     EXPECT_EQ(scratch.store()->value("Remote_IP_Address").toString(), "127.0.0.9");
+}
+
+TEST_F(ConnectionSettingsTest, MachineValuesFillWhatTheUserHasNotChosen)
+{
+    scratch.setMachine("Remote_IP_Address", "127.0.0.5");
+    scratch.setMachine("Remote_IP_Port", "7799");
+    scratch.setMachine("Local_IP_Port", "");
+    scratch.setMachine("DisplayErrors", 1);
+    scratch.set("Remote_IP_Port", "7700");
+    ConnectionSettings settings(scratch.name());
+    int displayErrors = 0;
+    settings.loadSettings(displayErrors);
+    EXPECT_EQ(settings.remoteAddress, "127.0.0.5");
+    EXPECT_EQ(settings.remotePort, "7700") << "the user's own value wins";
+    EXPECT_EQ(settings.localPort, "7714") << "an empty machine value counts as unset";
+    EXPECT_EQ(displayErrors, 1);
+    EXPECT_TRUE(settings.readProblem().isEmpty()) << settings.readProblem().toStdString();
+}
+
+TEST_F(ConnectionSettingsTest, SavingKeepsNoUserCopyOfAMachineValue)
+{
+    scratch.setMachine("Remote_IP_Address", "127.0.0.5");
+    scratch.setMachine("DisplayErrors", 1);
+    scratch.set("Remote_IP_Address", "127.0.0.6");
+    ConnectionSettings settings(scratch.name());
+    int displayErrors = 0;
+    settings.loadSettings(displayErrors);
+    settings.remoteAddress = "127.0.0.5"; // set back in Setup
+    settings.remotePort = "7700";
+    settings.saveSettings(displayErrors);
+    EXPECT_EQ(scratch.store()->allKeys(), QStringList{"Remote_IP_Port"});
+
+    // IT's later change reaches this user; the user's own port stays.
+    scratch.setMachine("Remote_IP_Address", "127.0.0.7");
+    settings.loadSettings(displayErrors);
+    EXPECT_EQ(settings.remoteAddress, "127.0.0.7");
+    EXPECT_EQ(settings.remotePort, "7700");
 }
 
 TEST(LocalHostAddress, ComesFromTheInterfacesBeforeAnyNameLookup)

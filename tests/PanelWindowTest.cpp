@@ -463,17 +463,17 @@ TEST_F(PanelWindowTest, SettingsThatCannotBeStoredOrReadAreReportedWithTheirPlac
         << (*unreadable)->text.toStdString();
 }
 
-TEST_F(PanelWindowTest, FirstConnectionStoresAllFiveValues)
+TEST_F(PanelWindowTest, MachineWideValuesConnectAndLeaveNoUserCopy)
 {
     settings.openStore()->clear();
-    store("Remote_IP_Address", "127.0.0.1");
-    store("Remote_IP_Port", QString::number(host.port()));
-    store("Local_IP_Address", "127.0.0.1");
-    store("Local_IP_Port", QString::number(panelPort));
+    scratch.setMachine("Remote_IP_Address", "127.0.0.1");
+    scratch.setMachine("Remote_IP_Port", QString::number(host.port()));
+    scratch.setMachine("Local_IP_Address", "127.0.0.1");
+    scratch.setMachine("Local_IP_Port", QString::number(panelPort));
+    scratch.setMachine("DisplayErrors", 1);
     openPanel();
-    const auto stored = settings.openStore();
-    EXPECT_EQ(stored->allKeys().size(), 5);
-    EXPECT_EQ(stored->value("DisplayErrors").toInt(), 0);
+    EXPECT_TRUE(label("exValue")->isVisible());
+    EXPECT_TRUE(settings.openStore()->allKeys().isEmpty());
 }
 
 TEST_F(PanelWindowTest, StoredDisplayErrorsShowsTheErrorReadoutsFromTheStart)

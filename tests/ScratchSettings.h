@@ -1,6 +1,7 @@
 #pragma once
 
 #include "panel/ConnectionSettings.h"
+#include "panel/MachineDefaults.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -10,9 +11,10 @@
 
 namespace pendra::test {
 
-// A settings store for one test alone: a temporary XDG_CONFIG_HOME on Linux,
-// and an application name no other test process uses, since the Windows
-// registry is one for all of them. Removed again at the end.
+// A settings store for one test alone, with machine-wide defaults of its own:
+// a temporary XDG_CONFIG_HOME and XDG_CONFIG_DIRS on Linux, and an
+// application name no other test process uses, since the Windows registry is
+// one for all of them. Removed again at the end.
 class ScratchSettings
 {
 public:
@@ -20,9 +22,10 @@ public:
         : applicationName(QStringLiteral("pendra-test-%1-%2")
                               .arg(QCoreApplication::applicationPid())
                               .arg(++counter)),
-          savedConfigHome(qgetenv("XDG_CONFIG_HOME"))
+          savedConfigHome(qgetenv("XDG_CONFIG_HOME")), savedConfigDirs(qgetenv("XDG_CONFIG_DIRS"))
     {
         qputenv("XDG_CONFIG_HOME", configHome.path().toUtf8());
+        qputenv("XDG_CONFIG_DIRS", machineFolder.path().toUtf8());
     }
 
     ~ScratchSettings()
@@ -33,8 +36,12 @@ public:
                          QSettings::NativeFormat);
         folder.remove(applicationName);
         folder.remove(siblingName());
+        QSettings(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Orvane\\Metrova"),
+                  QSettings::NativeFormat)
+            .remove(applicationName);
 #endif
         qputenv("XDG_CONFIG_HOME", savedConfigHome);
+        qputenv("XDG_CONFIG_DIRS", savedConfigDirs);
     }
 
     ScratchSettings(const ScratchSettings&) = delete;
@@ -42,7 +49,7 @@ public:
 
     bool isValid() const
     {
-        return configHome.isValid();
+        return configHome.isValid() && machineFolder.isValid();
     }
     const QString& name() const
     {
@@ -61,6 +68,16 @@ public:
     {
         store()->setValue(key, value);
     }
+    // A machine-wide default, as IT or the installer sets it.
+    void setMachine(const QString& key, const QVariant& value) const
+    {
+        const QString place = MachineDefaults(name()).places().front();
+#ifdef Q_OS_WIN
+        QSettings(place, QSettings::NativeFormat).setValue(key, value);
+#else
+        QSettings(place, QSettings::IniFormat).setValue(key, value);
+#endif
+    }
     QString configHomePath() const
     {
         return configHome.path();
@@ -69,8 +86,10 @@ public:
 private:
     static inline std::atomic<int> counter{0};
     QTemporaryDir configHome;
+    QTemporaryDir machineFolder;
     QString applicationName;
     QByteArray savedConfigHome;
+    QByteArray savedConfigDirs;
 };
 
 } // namespace pendra::test

@@ -55,14 +55,14 @@ TEST(SettingsRegistry, TextsAreStringsAndDisplayErrorsA32BitNumberDirectlyInTheK
     ConnectionSettings settings(scratch.name());
     settings.localAddress = "127.0.0.1";
     settings.remoteAddress = "127.0.0.2";
-    settings.localPort = "7714";
+    settings.localPort = "7715";
     settings.remotePort = "";
     settings.saveSettings(1);
 
     const std::wstring key = keyPath(scratch);
     const std::pair<const wchar_t*, const wchar_t*> texts[] = {{L"Local_IP_Address", L"127.0.0.1"},
                                                                {L"Remote_IP_Address", L"127.0.0.2"},
-                                                               {L"Local_IP_Port", L"7714"},
+                                                               {L"Local_IP_Port", L"7715"},
                                                                {L"Remote_IP_Port", L""}};
     for (const auto& [name, expected] : texts) {
         const RegistryValue value = readValue(key, name);

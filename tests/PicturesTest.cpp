@@ -19,7 +19,9 @@ TEST(PicturesTest, ButtonWordsSitWhereArialPutsThemWhateverFaceStandsInForIt)
     for (const auto [id, first, last] :
          {std::array{132, 44, 72}, std::array{133, 41, 75}, std::array{134, 34, 81},
           std::array{140, 24, 91}, std::array{141, 24, 91}}) {
-        const QImage image = pictures::buttonPicture(id).pixmap(QSize(116, 113), 1.0).toImage();
+        const QImage image = pictures::buttonPicture(static_cast<std::uint16_t>(id))
+                                 .pixmap(QSize(116, 113), 1.0)
+                                 .toImage();
         int left = image.width(), right = -1;
         for (int y = 86; y < 112; ++y) // below the drawing, above the bevel
             for (int x = 1; x < 115; ++x)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What the real panel costs when left alone under a virtual display: once
-# connected to a silent host, once unable to bind its port (another process
-# holds it) and trying again every 2 s.
+# connected to a silent host, once greeting a port where nothing listens
+# ("No answer"), once unable to bind its port (another process holds it) and
+# trying again every 2 s.
 #   bench/idle-panel.sh [BUILD_DIR]     (default build)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -38,6 +39,15 @@ sleep 1
 "$build/bench/pendra-bench" --idle-pid "$pendra_pid"
 kill "$pendra_pid" "$host_pid"
 wait "$pendra_pid" "$host_pid" 2>/dev/null || true
+
+echo "nothing listens on the host's port (No answer):"
+"$build/ui/pendra" >"$work/no-answer.log" 2>&1 &
+pendra_pid=$!
+timeout 60 xdotool search --sync --name '^Orvane VovIri$' >/dev/null
+sleep 1
+"$build/bench/pendra-bench" --idle-pid "$pendra_pid"
+kill "$pendra_pid"
+wait "$pendra_pid" 2>/dev/null || true
 
 echo "its port held by another process, trying again every 2 s:"
 "$build/bench/pendra-bare-loop" --port "$panel_port" --host-port "$host_port" &

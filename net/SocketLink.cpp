@@ -231,6 +231,11 @@ void SocketLink::run()
         return;
     }
     std::vector<char> area(kReceiveAreaSize);
+    // Each opening starts as a new link, with no host heard yet.
+    refusedLast = false;
+    hostHeard = false;
+    lookGap = kRefusalLook;
+    quietLooks = 0;
     // The first pass comes at once: texts written before open go out first.
     std::optional<Clock::time_point> due = Clock::now();
     // One look at the socket a little after a send that no datagram followed.
@@ -259,7 +264,7 @@ void SocketLink::run()
         // A waiting command goes out on this pass even while datagrams keep
         // arriving.
         flushSendQueue();
-        const bool looking = (look && Clock::now() >= *look) || refusedLast;
+        const bool looking = look && Clock::now() >= *look;
         // One datagram a pass while the thread keeps up: each is answered as
         // soon as it is taken, and costs one wait, one receive and its answer.
         if (seen.dataReady || looking)
@@ -267,17 +272,43 @@ void SocketLink::run()
         due.reset();
         if (passHandler)
             due = passHandler->afterPass(*this, pass);
-        // A refusal of what was sent may wait in the socket without
-        // signalling it (wine hands it to the next receive only): one look
-        // takes it. A datagram that follows the send makes the look
-        // needless. After a refusal wine signals no further datagram, so
-        // the socket is looked at every so often until one comes.
-        if (pass.datagram || looking)
-            look.reset();
-        if (pass.sends > 0 || refusedLast)
-            look = Clock::now() + kRefusalLook;
+        look = nextLook(look, looking);
     }
     socketapi::endReadWatch(*watch);
+}
+
+std::optional<LinkHandler::Clock::time_point>
+SocketLink::nextLook(std::optional<LinkHandler::Clock::time_point> look, bool looked)
+{
+    // A refusal of what was sent may wait in the socket without signalling
+    // it (wine hands it to the next receive only, or keeps it), and after a
+    // refused send wine's socket signals no datagram until the panel sends
+    // again. So a send that no datagram follows is looked after: first
+    // kRefusalLook later, then each time twice as late, at most
+    // kLongestLookGap apart. Until the host has been heard on this link, or
+    // after a refusal, the looks go on until it speaks; otherwise they end
+    // after kLooksWithoutRefusal that found nothing. Each datagram puts the
+    // look off, so a host that talks costs none.
+    const auto now = LinkHandler::Clock::now();
+    if (pass.refusals > 0)
+        refusedLast = true;
+    if (pass.datagram) {
+        refusedLast = false;
+        hostHeard = true;
+        look.reset();
+    } else if (looked) {
+        quietLooks = pass.refusals > 0 ? 0 : quietLooks + 1;
+        lookGap = std::min(lookGap * 2, kLongestLookGap);
+        look.reset();
+        if (refusedLast || !hostHeard || quietLooks < kLooksWithoutRefusal)
+            look = now + lookGap;
+    }
+    if (pass.sends > 0) {
+        quietLooks = 0;
+        lookGap = kRefusalLook;
+        look = now + lookGap;
+    }
+    return look;
 }
 
 std::chrono::milliseconds SocketLink::waitUntil(std::optional<LinkHandler::Clock::time_point> due,
@@ -310,7 +341,6 @@ bool SocketLink::receive(std::vector<char>& area, int most)
             (sender.address != remoteEndpoint.address || sender.port != remoteEndpoint.port))
             continue;
         if (received >= 0) {
-            refusedLast = false;
             feed(area.data(), received, 0);
             ++taken;
             continue;
@@ -319,7 +349,6 @@ bool SocketLink::receive(std::vector<char>& area, int most)
             break;
         ++refusalCount;
         ++pass.refusals;
-        refusedLast = true;
     }
     return taken > 0;
 }
@@ -362,7 +391,6 @@ int SocketLink::sendBytes(const char* bytes, int count)
     if (sent < 0 && socketapi::isRefusal(code)) {
         ++refusalCount;
         ++pass.refusals;
-        refusedLast = true;
         sent = send(socketHandle, bytes, count);
         code = sent < 0 ? socketapi::lastError() : 0;
     }

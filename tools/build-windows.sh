@@ -72,4 +72,18 @@ version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 msi="$build/pendra-$version-x64.msi"
 (cd "$build" && wixl --arch x64 --define SourceDir=dist --define Win64=yes --output "$msi" \
     pendra.wxs pendra-files.wxs)
+# wixl takes no condition on a component: each Given_X gets X as its own, so
+# only a property given to msiexec writes its value. Removing the product
+# (REMOVE=ALL, also the old one's removal in a major upgrade) must find the
+# component enabled to take its value away: wine leaves a disabled one be.
+# The properties are made secure, so that they reach the installer's service
+# when a user who is not an administrator installs with elevation.
+table() { msiinfo export "$msi" "$1" | tr -d '\r'; }
+secure=$(table Property | awk -F'\t' '$1 == "SecureCustomProperties" { print $2 }')
+for property in $(table Component | sed -n 's/^Given_\([A-Z_]*\)\t.*/\1/p'); do
+    condition="$property OR REMOVE~=\"ALL\""
+    msibuild "$msi" -q "UPDATE \`Component\` SET \`Condition\` = '$condition' WHERE \`Component\` = 'Given_$property'"
+    secure+=";$property"
+done
+msibuild "$msi" -q "UPDATE \`Property\` SET \`Value\` = '${secure#;}' WHERE \`Property\` = 'SecureCustomProperties'"
 echo "windows: $build/dist, $build/pendra-$version-windows-x64.zip and $msi"

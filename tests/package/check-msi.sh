@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The MSI tools/build-windows.sh makes: its tables hold the dist folder's
 # files, the Start-menu shortcut, the version and the fixed UpgradeCode;
-# under wine, msiexec installs it silently, the installed pendra.exe greets a
-# host on 127.0.0.1, and msiexec removes every file and the shortcut again
-# while the operator's settings stay.
+# under wine, msiexec installs it silently, writing IT's values under HKLM,
+# with which alone the installed pendra.exe greets a host on 127.0.0.1, and
+# removes every file, the shortcut and those values while the operator's
+# settings stay; without the properties, it writes no value.
 #   check-msi.sh MSI DIST WXS_SOURCE VERSION WINE_RUNNER HOSTSIM FREE_UDP_PORTS
 set -euo pipefail
 
@@ -59,8 +60,12 @@ folder="$work/wine/drive_c/Program Files/Pendra"
 start_menu_link() { find "$work/wine/drive_c" -path '*/Start Menu/Programs/Pendra.lnk'; }
 uninstall="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$(property ProductCode)"
 windows_msi="Z:${msi//\//\\}"
+mapfile -t ports < <("$free_ports" 2)
+machine='HKLM\Software\Orvane\Metrova\pendra'
+machine_values() { "$wine_runner" reg query "$machine" 2>/dev/null | tr -d '\r' | awk 'NF > 1' || true; }
 
-"$wine_runner" msiexec /i "$windows_msi" /qn || fail "msiexec /i exited with $?"
+"$wine_runner" msiexec /i "$windows_msi" /qn REMOTE_IP_ADDRESS=127.0.0.1 REMOTE_IP_PORT="${ports[0]}" \
+    LOCAL_IP_ADDRESS=127.0.0.1 LOCAL_IP_PORT="${ports[1]}" DISPLAY_ERRORS=1 || fail "msiexec /i exited with $?"
 (cd "$dist" && find . -type f) >"$work/expected"
 while read -r file; do
     [[ -f "$folder/$file" ]] || fail "msiexec /i left out $file"
@@ -78,14 +83,15 @@ done
 echo "installed: $(wc -l <"$work/expected") files in C:\\Program Files\\Pendra, ${link#"$work/wine/"}," \
     "installed apps: $(grep -E 'DisplayName|DisplayVersion|Publisher' <<<"$entry" | awk '{print $3}' | tr '\n' ' ')"
 
-# The installed program, with its settings under HKCU, greets a host.
-mapfile -t ports < <("$free_ports" 2)
+given=$(machine_values)
+[[ $(awk '{ print $1, $2, $3 }' <<<"$given" | LC_ALL=C sort | tr '\n' ' ') == "DisplayErrors REG_DWORD 0x1 \
+Local_IP_Address REG_SZ 127.0.0.1 Local_IP_Port REG_SZ ${ports[1]} Remote_IP_Address REG_SZ 127.0.0.1 \
+Remote_IP_Port REG_SZ ${ports[0]} " ]] || fail "msiexec /i wrote under $machine: $given"
+echo "reg query $machine:"$'\n'"$given"
+
+# The installed program, with IT's values and none of the operator's, greets a host.
 key='HKCU\Software\Orvane\Metrova\pendra'
-for setting in "Local_IP_Address 127.0.0.1" "Local_IP_Port ${ports[1]}" \
-    "Remote_IP_Address 127.0.0.1" "Remote_IP_Port ${ports[0]}"; do
-    read -r name value <<<"$setting"
-    "$wine_runner" reg add "$key" /v "$name" /t REG_SZ /d "$value" /f >/dev/null 2>&1
-done
+"$wine_runner" reg delete "$key" /f >/dev/null 2>&1 || true
 "$hostsim" --host-port "${ports[0]}" --panel-port "${ports[1]}" --rate 0 --duration 120 \
     >"$work/hostsim.log" 2>&1 &
 unset QT_QPA_PLATFORM
@@ -100,6 +106,7 @@ echo "run: the installed pendra.exe greeted 127.0.0.1:${ports[0]}: $(grep -m1 '<
 jobs -p | xargs -r kill 2>/dev/null || true
 WINEPREFIX="$work/wine" wineserver -k 2>/dev/null || true
 wait || true
+"$wine_runner" reg add "$key" /v Remote_IP_Port /d "${ports[0]}" /f >/dev/null 2>&1
 
 "$wine_runner" msiexec /x "$windows_msi" /qn || fail "msiexec /x exited with $?"
 left=$(find "$folder" 2>/dev/null || true)
@@ -108,4 +115,9 @@ left=$(find "$folder" 2>/dev/null || true)
 "$wine_runner" reg query "$uninstall" >/dev/null 2>&1 && fail "msiexec /x left the installed apps entry"
 "$wine_runner" reg query "$key" /v Remote_IP_Port 2>/dev/null | grep -q "${ports[0]}" ||
     fail "msiexec /x took the operator's settings"
-echo "removed: no file, no shortcut, no installed apps entry; the settings under $key stay"
+[[ -z $(machine_values) ]] || fail "msiexec /x left under $machine: $(machine_values)"
+echo "removed: no file, no shortcut, no installed apps entry, no value under HKLM; the settings under $key stay"
+
+"$wine_runner" msiexec /i "$windows_msi" /qn || fail "msiexec /i without properties exited with $?"
+[[ -z $(machine_values) ]] || fail "msiexec /i without properties wrote under $machine: $(machine_values)"
+echo "installed without properties: no value under $machine"

@@ -62,7 +62,7 @@ uninstall="HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$(prop
 windows_msi="Z:${msi//\//\\}"
 mapfile -t ports < <("$free_ports" 2)
 machine='HKLM\Software\Orvane\Metrova\pendra'
-machine_values() { "$wine_runner" reg query "$machine" 2>/dev/null | tr -d '\r' | awk 'NF > 1' || true; }
+machine_values() { "$wine_runner" reg query "$machine" 2>/dev/null | tr -d '\r' | grep ' REG_' || true; }
 
 "$wine_runner" msiexec /i "$windows_msi" /qn REMOTE_IP_ADDRESS=127.0.0.1 REMOTE_IP_PORT="${ports[0]}" \
     LOCAL_IP_ADDRESS=127.0.0.1 LOCAL_IP_PORT="${ports[1]}" DISPLAY_ERRORS=1 || fail "msiexec /i exited with $?"

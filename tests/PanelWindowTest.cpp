@@ -588,6 +588,7 @@ TEST_F(ScaledPanelTest, NoCaptionIsCut)
     openPanel();
     window->showErrorReadouts(true);
     SetupDialog setup;
+    setup.show(); // laid out as it shows
     AboutDialog about;
     for (QDialog* dialog : {static_cast<QDialog*>(window.get()), static_cast<QDialog*>(&setup),
                             static_cast<QDialog*>(&about)})

@@ -2,9 +2,11 @@
 
 #include "bench/BenchSocket.h"
 #include "bench/Drive.h"
+#include "bench/Latencies.h"
 
 #include <cstdio>
 #include <fstream>
+#include <optional>
 #include <string_view>
 #include <thread>
 #include <utility>
@@ -59,6 +61,41 @@ std::vector<RateFigures> readFigures(const std::string& file)
     while (in >> line.rate >> line.panel >> line.bare)
         figures.push_back(line);
     return figures;
+}
+
+// The machine's load over the last 1, 5 and 15 minutes, as the system has it.
+std::string loadAverage()
+{
+    std::ifstream in("/proc/loadavg");
+    std::string one, five, fifteen;
+    in >> one >> five >> fifteen;
+    return one + " " + five + " " + fifteen;
+}
+
+// Sends a version, then after each greeting waits the pause and sends the
+// next one; the delays from each version to the greeting that follows it.
+// Anything else the panel sends is passed over.
+std::optional<Latencies> versionToGreeting(BenchSocket& host, int panelPort, int count,
+                                           std::chrono::milliseconds pause)
+{
+    host.drain();
+    Latencies gaps;
+    char buffer[256];
+    for (int i = 0; i < count; ++i) {
+        const auto sent = Clock::now();
+        host.sendTo(panelPort, "Version:2");
+        for (;;) {
+            const int received = host.receive(buffer, sizeof buffer, 2s);
+            if (received < 0)
+                return std::nullopt;
+            if (std::string_view(buffer, static_cast<std::size_t>(received))
+                    .starts_with("QVL_PENDRA_8"))
+                break;
+        }
+        gaps.add(Clock::now() - sent);
+        std::this_thread::sleep_for(pause);
+    }
+    return gaps;
 }
 
 } // namespace
@@ -228,6 +265,41 @@ void ProgramBench::stream(int count, int rate)
     const double seconds = std::chrono::duration<double>(Clock::now() - started).count();
     std::printf("pendra-bench: %zu/%zu positions acknowledged at %d/s over %.2f s  %s\n",
                 run.acknowledged, run.sent, rate, seconds, run.latencies.summary().c_str());
+}
+
+bool ProgramBench::greetingGaps(int count)
+{
+    BenchSocket host(options.hostPort);
+    if (!options.pidFile.empty())
+        options.panel.pid = waitForNumber(options.pidFile);
+    // The panel is up once it greets back.
+    if (!versionToGreeting(host, options.panel.port, 1, 0ms)) {
+        std::printf("pendra-bench: the panel did not greet back\n");
+        return false;
+    }
+    // The answer to that version, if the opening greeting came first, is
+    // not taken for the answer to the first one measured.
+    std::this_thread::sleep_for(300ms);
+    std::printf("version message -> greeting, %d each; microseconds; load average %s\n", count,
+                loadAverage().c_str());
+    for (const auto pause : {50ms, 0ms}) {
+        std::optional<Latencies> gaps;
+        const Share cpu = meter.shareWhile(options.panel.pid, [&] {
+            gaps = versionToGreeting(host, options.panel.port, count, pause);
+        });
+        if (!gaps) {
+            std::printf("pendra-bench: a version went unanswered for 2 s\n");
+            return false;
+        }
+        std::printf("%-30s %s",
+                    pause > 0ms ? "after a pause of 50 ms" : "as soon as a greeting came",
+                    gaps->summary().c_str());
+        if (options.panel.pid > 0)
+            std::printf("  panel %.2f %% of one core", cpu.total);
+        std::printf("\n");
+    }
+    std::printf("load average afterwards %s\n", loadAverage().c_str());
+    return true;
 }
 
 } // namespace pendra::bench

@@ -50,6 +50,10 @@ public:
     bool announce();
     // count positions at rate a second, acknowledged or not.
     void stream(int count, int rate);
+    // How long after a version message its greeting comes, count times over:
+    // with a pause after each greeting, and sent as each greeting comes, when
+    // the greeting's pace decides. False when a version went unanswered.
+    bool greetingGaps(int count);
 
 private:
     void answerEveryGreeting(BenchSocket& host, std::chrono::seconds span);

@@ -19,6 +19,8 @@
 //                                     announces version 2 and waits for the greeting
 //   pendra-bench --stream N --rate R --panel-port P --host-port H
 //                                     N positions at R a second, each acknowledged
+//   pendra-bench --greetings N --panel-port P --host-port H [--pid-file FILE]
+//                                     N version messages, each timed to its greeting
 //   --server-pid S                    with any of them: wine's server, whose CPU time
 //                                     is counted with the program measured at the time
 
@@ -182,6 +184,7 @@ int main(int argc, char** argv)
     int windowPid = 0;
     int streamCount = 0;
     int streamRate = 500;
+    int greetingCount = 0;
     bool announce = false;
     for (int i = 1; i < argc; ++i) {
         const std::string option = argv[i];
@@ -218,6 +221,8 @@ int main(int argc, char** argv)
             streamCount = std::atoi(value);
         else if (option == "--rate")
             streamRate = std::atoi(value);
+        else if (option == "--greetings")
+            greetingCount = std::atoi(value);
     }
     ProgramBench bench(options);
     if (windowPid > 0) {
@@ -231,6 +236,8 @@ int main(int argc, char** argv)
     const bool againstProgram = options.panel.port > 0 && options.hostPort > 0;
     if (announce && againstProgram)
         return bench.announce() ? 0 : 1;
+    if (greetingCount > 0 && againstProgram)
+        return bench.greetingGaps(greetingCount) ? 0 : 1;
     if (streamCount > 0 && againstProgram) {
         bench.stream(streamCount, streamRate);
         return 0;

@@ -103,7 +103,8 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
         socketapi::releaseLibrary();
         return kFailureCode;
     }
-    socketapi::setReceiveBufferSize(handle, kReceiveBufferRequest);
+    if (receiveBufferRequest > 0)
+        socketapi::setReceiveBufferSize(handle, receiveBufferRequest);
     grantedReceiveBuffer = socketapi::receiveBufferSize(handle);
 
     // Made once the socket is bound and connected; on Windows it belongs to

@@ -78,6 +78,9 @@ public:
     int openErrorCode() const { return failedCallCode; }
     // The port the socket is bound to, once open; 0 otherwise.
     int boundPort() const;
+    // The receive buffer asked of the system at the next open; 0 leaves the
+    // system's default.
+    void setReceiveBufferRequest(int bytes) { receiveBufferRequest = bytes; }
     // The socket receive buffer the system granted at the last open.
     int receiveBufferBytes() const { return grantedReceiveBuffer; }
     // Refusals the system handed on (an ICMP "port unreachable": nothing
@@ -122,6 +125,7 @@ private:
     socketapi::Handle socketHandle = socketapi::kNoSocket;
     bool libraryStarted = false;
     int failedCallCode = 0;
+    int receiveBufferRequest = kReceiveBufferRequest;
     int grantedReceiveBuffer = 0;
     LinkHandler* passHandler = nullptr;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -41,6 +42,11 @@ inline constexpr int PanelProtocolVersion = 3;
 inline constexpr int kInitialHostVersion = 1;
 
 inline constexpr std::string_view kGreetingCommand = "QVL_PENDRA_8";
+// The greeting that answers a host's version message leaves within this of
+// it: at most one greeting interval after the greeting before, and the rest
+// a margin for a loaded machine. A host can tell the answer to its version
+// from the greeting of a panel that (re)starts by it.
+inline constexpr std::chrono::milliseconds kGreetingAnswerBound{250};
 inline constexpr std::string_view kAcknowledgement = "QVL_PENDRA_9";
 inline constexpr std::string_view kVersionMarker = "Version:";
 inline constexpr std::string_view kCoordinatesMarker = "QVL_IP_COORD:";

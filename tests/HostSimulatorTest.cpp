@@ -40,6 +40,21 @@ TEST_F(HostSimulatorTest, AnswersTheFirstGreetingButNotThePanelsReplyToIt)
     EXPECT_EQ(simulator.summary().panelVersion, 3);
 }
 
+TEST_F(HostSimulatorTest, TheFirstGreetingWithinTheBoundOfOurVersionIsItsAnswer)
+{
+    // Without the quiet rule: only our own versions decide.
+    HostSimulator host({2, false, 0ms});
+    EXPECT_THAT(host.receive("QVL_PENDRA_8:3", start).replies, ElementsAre("Version:2"));
+    EXPECT_THAT(host.receive("QVL_PENDRA_8:3", start + 10ms).replies, IsEmpty());
+    // One more is a panel that opened again, as is one after the bound.
+    EXPECT_THAT(host.receive("QVL_PENDRA_8:3", start + 20ms).replies, ElementsAre("Version:2"));
+    EXPECT_THAT(host.receive("QVL_PENDRA_8:3", start + 20ms + kGreetingAnswerBound).replies,
+                ElementsAre("Version:2"));
+    // A scripted version is answered by the panel all the same.
+    host.countSent("Version:7", true, start + 5s);
+    EXPECT_THAT(host.receive("QVL_PENDRA_8:3", start + 5s + 1ms).replies, IsEmpty());
+}
+
 TEST_F(HostSimulatorTest, TrafficJustBeforeAGreetingMeansThePanelIsNotNew)
 {
     hear("QVL_PENDRA_8:3", 0ms);
@@ -104,10 +119,10 @@ TEST_F(HostSimulatorTest, StreamsASmoothPathThePanelCanRead)
 
 TEST_F(HostSimulatorTest, SummaryCountsWhatWasSentAndWhatCameBack)
 {
-    simulator.countSent("Version:2", false);
+    simulator.countSent("Version:2", false, start);
     for (int i = 0; i < 4; ++i)
-        simulator.countSent(simulator.coordinatesAt(i), false);
-    simulator.countSent("QVL_IP_COORD:1,2,3,4,5,6", true);
+        simulator.countSent(simulator.coordinatesAt(i), false, start);
+    simulator.countSent("QVL_IP_COORD:1,2,3,4,5,6", true, start);
     hear("QVL_PENDRA_8:3", 0ms);
     hear("QVL_PENDRA_9", 10ms);
     hear("QVL_PENDRA_9", 20ms);

@@ -61,11 +61,19 @@ HostSimulator::Reaction HostSimulator::receive(std::string_view datagram, Clock:
         if (error == std::errc() && end == digits.data() + digits.size())
             counts.panelVersion = version;
         reaction.meaning = "greeting, panel version " + std::string(digits);
-        if (panelWasQuiet)
+        // The first greeting within the bound of our version answers it;
+        // one more is a panel that opened its link again.
+        const bool answersOurVersion =
+            unansweredVersion && now - *unansweredVersion < options.answerBound;
+        unansweredVersion.reset();
+        if (panelWasQuiet && !answersOurVersion) {
+            // Sent at once by the caller.
+            unansweredVersion = now;
             reaction.replies.push_back(std::string(kVersionMarker) +
                                        std::to_string(options.announcedVersion));
-        else
+        } else {
             reaction.meaning += " (reply to our version: not answered)";
+        }
         return reaction;
     }
     if (datagram == kAcknowledgement) {
@@ -111,7 +119,7 @@ std::string HostSimulator::measuredFeature() const
     return joinValues(kCoordinatesWithErrorsMarker, values);
 }
 
-void HostSimulator::countSent(std::string_view message, bool scripted)
+void HostSimulator::countSent(std::string_view message, bool scripted, Clock::time_point sentAt)
 {
     ++counts.messagesSent;
     if (scripted)
@@ -119,6 +127,7 @@ void HostSimulator::countSent(std::string_view message, bool scripted)
     switch (classify(message)) {
     case HostMessageKind::Version:
         ++counts.versionsSent;
+        unansweredVersion = sentAt;
         break;
     case HostMessageKind::Coordinates:
     case HostMessageKind::CoordinatesWithErrors:

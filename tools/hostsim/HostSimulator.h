@@ -1,5 +1,7 @@
 #pragma once
 
+#include "panel/PanelProtocol.h"
+
 #include <array>
 #include <chrono>
 #include <cstddef>
@@ -27,6 +29,10 @@ public:
         // had been silent this long before it. The panel greets again after
         // every version message, so answering every greeting would ping-pong.
         std::chrono::milliseconds quiet{300};
+        // Nor is the first greeting that comes this soon after our own
+        // version message: it is the panel's answer to it. So the simulator
+        // answers at most every other greeting.
+        std::chrono::milliseconds answerBound = kGreetingAnswerBound;
     };
 
     // What the simulator makes of one datagram of the panel.
@@ -59,8 +65,9 @@ public:
     // STOP EXECUTION pauses the stream; CONTINUE EXECUTION resumes it.
     bool streaming() const { return !paused; }
 
-    // Counts a message the simulator sent, by kind.
-    void countSent(std::string_view message, bool scripted);
+    // Counts a message the simulator sent, by kind, and keeps when a version
+    // message went, until the panel answers it.
+    void countSent(std::string_view message, bool scripted, Clock::time_point sentAt);
     const Summary& summary() const { return counts; }
     std::string summaryText() const;
 
@@ -70,6 +77,7 @@ private:
     Options options;
     bool paused = false;
     std::optional<Clock::time_point> lastHeard;
+    std::optional<Clock::time_point> unansweredVersion;
     double lastStreamed = 0;
     Summary counts;
 };

@@ -161,9 +161,10 @@ int main(int argc, char** argv)
         "measured feature.\n"
         "\n"
         "The panel greets again after every version message, so answering every\n"
-        "greeting would ping-pong for ever: a greeting is answered only when it is\n"
-        "the panel's first, or when the panel had been silent for --quiet\n"
-        "milliseconds before it.\n"
+        "greeting would ping-pong for ever: a greeting is answered, at once, only\n"
+        "when it is the panel's first, or when the panel had been silent for --quiet\n"
+        "milliseconds before it; and not when it is the first greeting within\n"
+        "250 ms of a version message of the simulator's own: that is its answer.\n"
         "\n"
         "On exit (Ctrl+C, or after --duration) it prints a summary: messages sent,\n"
         "commands received by kind, acknowledgements, and coordinate messages left\n"
@@ -188,6 +189,14 @@ int main(int argc, char** argv)
          "of streaming; stops a second after the last line unless --duration is given.",
          "file"},
         {"pace", "Milliseconds between two script lines (default 200)", "ms", "200"},
+        {"burst",
+         "Send this many coordinate messages back to back once the panel has been heard, "
+         "before the stream (default 0)",
+         "count", "0"},
+        {"receive-buffer",
+         "Socket receive buffer to ask the system for, in bytes; 0 keeps the system's default "
+         "(default 2097152)",
+         "bytes", "2097152"},
         {"duration", "Stop after this many seconds; 0 runs until Ctrl+C (default 0)", "seconds",
          "0"},
         {"verbose", "Also print every message sent."},
@@ -201,6 +210,8 @@ int main(int argc, char** argv)
     const int rate = numberOption(parser, "rate", 0);
     const auto pace = std::chrono::milliseconds(numberOption(parser, "pace", 0));
     const int duration = numberOption(parser, "duration", 0);
+    const int burst = numberOption(parser, "burst", 0);
+    const int receiveBuffer = numberOption(parser, "receive-buffer", 0);
     const bool verbose = parser.isSet("verbose");
 
     HostSimulator::Options options;
@@ -218,6 +229,7 @@ int main(int argc, char** argv)
 
     SocketLink link(panelAddress, panelPort);
     link.setLocalEndpoint(hostAddress, 1, hostPort);
+    link.setReceiveBufferRequest(receiveBuffer);
     if (link.open() != 0)
         fail("cannot use " + hostAddress + ":" + std::to_string(hostPort) + " towards " +
              panelAddress + ":" + std::to_string(panelPort) + ": " +
@@ -227,7 +239,8 @@ int main(int argc, char** argv)
     std::signal(SIGTERM, requestStop);
     std::cout << "pendra-hostsim: host " << hostAddress << ":" << link.boundPort() << ", panel "
               << panelAddress << ":" << panelPort << ", announcing version "
-              << options.announcedVersion << "; ";
+              << options.announcedVersion << ", receive buffer " << link.receiveBufferBytes()
+              << " bytes; ";
     if (script)
         std::cout << "sending "
                   << (parser.value("script") == "-" ? std::string("standard input")
@@ -241,7 +254,7 @@ int main(int argc, char** argv)
 
     auto send = [&](const std::string& message, bool scripted, bool show) {
         link.write(message.data(), static_cast<int>(message.size()), 0);
-        simulator.countSent(message, scripted);
+        simulator.countSent(message, scripted, Clock::now());
         if (show)
             log("->", message);
     };
@@ -256,6 +269,7 @@ int main(int argc, char** argv)
     // The stream starts once the panel has been heard: sent into the void it
     // would only count as unacknowledged.
     bool heardPanel = false;
+    bool burstSent = burst == 0;
 
     // Logs every datagram of the panel; answers them while the run goes on.
     auto takeDatagrams = [&](bool answer) {
@@ -293,6 +307,12 @@ int main(int argc, char** argv)
                 scriptEnded = now;
             if (scriptEnded && duration == 0 && now - *scriptEnded >= std::chrono::seconds(1))
                 break;
+        } else if (heardPanel && !burstSent) {
+            // Back to back: how many answers come back shows whether the
+            // receive buffers on either side hold them all.
+            for (int i = 0; i < burst; ++i)
+                send(simulator.coordinatesAt(0.001 * i), false, false);
+            burstSent = true;
         } else if (rate > 0 && heardPanel && now >= nextStream) {
             if (simulator.streaming()) {
                 const double seconds = std::chrono::duration<double>(now - started).count();

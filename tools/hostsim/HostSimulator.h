@@ -30,8 +30,8 @@ public:
         // every version message, so answering every greeting would ping-pong.
         std::chrono::milliseconds quiet{300};
         // Nor is the first greeting that comes this soon after our own
-        // version message: it is the panel's answer to it. So the simulator
-        // answers at most every other greeting.
+        // version message: it is the panel's answer to it, and answering it
+        // would go on for ever.
         std::chrono::milliseconds answerBound = kGreetingAnswerBound;
     };
 

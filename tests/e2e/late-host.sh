@@ -1,23 +1,14 @@
 #!/usr/bin/env bash
-# A host that starts after the panel. The real panel greets a port where
-# nothing listens yet, and the host's machine refuses the greeting; 10 s
-# later the host simulator comes up and speaks first: its version, then
-# positions. With no Restart the panel must hear it, answer the version with
-# its greeting and acknowledge every position. The panel's values come from
-# the machine-wide defaults alone, as IT would set them.
+# A host that starts 10 s after the panel, whose greeting its machine refused,
+# and speaks first: with no Restart the panel must answer its version with a
+# greeting and acknowledge every position. The panel's values are IT's
+# machine-wide ones alone. With WINE_RUNNER, PENDRA is pendra.exe under wine.
 #   late-host.sh PENDRA HOSTSIM FREE_UDP_PORTS [WINE_RUNNER]
-# With WINE_RUNNER, PENDRA is pendra.exe run through it under wine.
 set -euo pipefail
-
-pendra=$1
-hostsim=$2
-free_ports=$3
-wine_runner=${4:-}
-
+pendra=$1 hostsim=$2 free_ports=$3 wine_runner=${4:-}
 if [[ -z "${INSIDE_XVFB:-}" ]]; then
     INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
 fi
-
 work=$(mktemp -d)
 cleanup() {
     kill $(jobs -p) 2>/dev/null || true
@@ -25,16 +16,9 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() {
-    echo "FAIL: $*"
-    echo "--- simulator log"
-    cat "$work/hostsim.log" 2>/dev/null || true
-    exit 1
-}
+fail() { echo "FAIL: $*"; cat "$work/hostsim.log" 2>/dev/null || true; exit 1; }
 
 ports=($("$free_ports" 2))
-host_port=${ports[0]}
-panel_port=${ports[1]}
 name=$(basename "$pendra" .exe)
 if [[ -n "$wine_runner" ]]; then
     "$wine_runner" cmd /c exit >/dev/null 2>&1 || fail "wine does not start"
@@ -44,37 +28,29 @@ if [[ -n "$wine_runner" ]]; then
         "$wine_runner" reg add "HKLM\\Software\\Orvane\\Metrova\\$name" /v "$1" /d "$2" /f \
             /reg:64 >/dev/null 2>&1 || fail "reg add $1 failed"
     }
-    "$wine_runner" reg delete "HKCU\\Software\\Orvane\\Metrova\\$name" /f >/dev/null 2>&1 || true
-    run_panel() { "$wine_runner" "$pendra"; }
 else
     export XDG_CONFIG_HOME="$work/user" XDG_CONFIG_DIRS="$work/machine"
-    mkdir -p "$XDG_CONFIG_DIRS/Orvane/Metrova"
-    echo "[General]" >"$XDG_CONFIG_DIRS/Orvane/Metrova/$name.conf"
-    machine_value() { echo "$1=$2" >>"$XDG_CONFIG_DIRS/Orvane/Metrova/$name.conf"; }
-    run_panel() { "$pendra"; }
+    mkdir -p "$work/machine/Orvane/Metrova"
+    echo "[General]" >"$work/machine/Orvane/Metrova/$name.conf"
+    machine_value() { echo "$1=$2" >>"$work/machine/Orvane/Metrova/$name.conf"; }
 fi
 machine_value Local_IP_Address 127.0.0.1
-machine_value Local_IP_Port "$panel_port"
+machine_value Local_IP_Port "${ports[1]}"
 machine_value Remote_IP_Address 127.0.0.1
-machine_value Remote_IP_Port "$host_port"
+machine_value Remote_IP_Port "${ports[0]}"
 
 unset QT_QPA_PLATFORM
-run_panel >"$work/pendra.log" 2>&1 &
+${wine_runner:+"$wine_runner"} "$pendra" >"$work/pendra.log" 2>&1 &
 timeout 60 xdotool search --sync --onlyvisible --name '^Orvane VovIri$' >/dev/null ||
     fail "the panel window did not appear"
 sleep 10
-
-# The host speaks first: its version, then positions at a steady pace.
-positions=20
 {
     echo "Version:2"
-    for i in $(seq "$positions"); do echo "QVL_IP_COORD:$i,2,3,4,5,6"; done
+    seq 20 | sed 's/.*/QVL_IP_COORD:&,2,3,4,5,6/'
 } >"$work/script"
-"$hostsim" --host-port "$host_port" --panel-port "$panel_port" --script "$work/script" \
+"$hostsim" --host-port "${ports[0]}" --panel-port "${ports[1]}" --script "$work/script" \
     --pace 100 >"$work/hostsim.log" 2>&1 || fail "the simulator failed"
-
-log="$work/hostsim.log"
-grep -q '<- QVL_PENDRA_8:3' "$log" || fail "the version was not answered with a greeting"
-acks=$(sed -n 's/^summary: acknowledgements: //p' "$log")
-[[ $acks -eq $positions ]] || fail "$acks of $positions positions acknowledged"
+grep -q '<- QVL_PENDRA_8:3' "$work/hostsim.log" || fail "the version was not answered with a greeting"
+acks=$(sed -n 's/^summary: acknowledgements: //p' "$work/hostsim.log")
+[[ $acks -eq 20 ]] || fail "$acks of 20 positions acknowledged"
 echo "PASS: a host that came 10 s after the panel was greeted and $acks positions acknowledged"

@@ -1,5 +1,7 @@
 #include "net/SocketLink.h"
 
+#include "net/SocketLooks.h"
+
 #include <algorithm>
 #include <system_error>
 #include <utility>
@@ -233,18 +235,13 @@ void SocketLink::run()
     }
     std::vector<char> area(kReceiveAreaSize);
     // Each opening starts as a new link, with no host heard yet.
-    refusedLast = false;
-    hostHeard = false;
-    lookGap = kRefusalLook;
-    quietLooks = 0;
+    SocketLooks looks;
     // The first pass comes at once: texts written before open go out first.
     std::optional<Clock::time_point> due = Clock::now();
-    // One look at the socket a little after a send that no datagram followed.
-    std::optional<Clock::time_point> look;
     for (;;) {
         const auto waitStarted = Clock::now();
         const auto seen =
-            socketapi::waitForAny(*watch, wakeEvent->waitHandle(), waitUntil(due, look));
+            socketapi::waitForAny(*watch, wakeEvent->waitHandle(), waitUntil(due, looks.next()));
         // A wait that returned at once means the thread is behind the host:
         // then every datagram that waits is taken before the next wait, as
         // always where the watch does not show the ones left.
@@ -265,7 +262,7 @@ void SocketLink::run()
         // A waiting command goes out on this pass even while datagrams keep
         // arriving.
         flushSendQueue();
-        const bool looking = look && Clock::now() >= *look;
+        const bool looking = looks.isDue(Clock::now());
         // One datagram a pass while the thread keeps up: each is answered as
         // soon as it is taken, and costs one wait, one receive and its answer.
         if (seen.dataReady || looking)
@@ -273,43 +270,9 @@ void SocketLink::run()
         due.reset();
         if (passHandler)
             due = passHandler->afterPass(*this, pass);
-        look = nextLook(look, looking);
+        looks.afterPass(pass, looking, Clock::now());
     }
     socketapi::endReadWatch(*watch);
-}
-
-std::optional<LinkHandler::Clock::time_point>
-SocketLink::nextLook(std::optional<LinkHandler::Clock::time_point> look, bool looked)
-{
-    // A refusal of what was sent may wait in the socket without signalling
-    // it (wine hands it to the next receive only, or keeps it), and after a
-    // refused send wine's socket signals no datagram until the panel sends
-    // again. So a send that no datagram follows is looked after: first
-    // kRefusalLook later, then each time twice as late, at most
-    // kLongestLookGap apart. Until the host has been heard on this link, or
-    // after a refusal, the looks go on until it speaks; otherwise they end
-    // after kLooksWithoutRefusal that found nothing. Each datagram puts the
-    // look off, so a host that talks costs none.
-    const auto now = LinkHandler::Clock::now();
-    if (pass.refusals > 0)
-        refusedLast = true;
-    if (pass.datagram) {
-        refusedLast = false;
-        hostHeard = true;
-        look.reset();
-    } else if (looked) {
-        quietLooks = pass.refusals > 0 ? 0 : quietLooks + 1;
-        lookGap = std::min(lookGap * 2, kLongestLookGap);
-        look.reset();
-        if (refusedLast || !hostHeard || quietLooks < kLooksWithoutRefusal)
-            look = now + lookGap;
-    }
-    if (pass.sends > 0) {
-        quietLooks = 0;
-        lookGap = kRefusalLook;
-        look = now + lookGap;
-    }
-    return look;
 }
 
 std::chrono::milliseconds SocketLink::waitUntil(std::optional<LinkHandler::Clock::time_point> due,

@@ -34,13 +34,6 @@ public:
     // Room in the socket for a burst of well over a thousand small datagrams
     // while the thread is busy; the system may grant less.
     static constexpr int kReceiveBufferRequest = 2 * 1024 * 1024;
-    // How long after a send that no datagram followed the thread first
-    // looks at the socket, for a refusal of what it sent; the gap doubles
-    // up to the longest, and once the host has spoken the looks end after a
-    // few that find nothing.
-    static constexpr std::chrono::milliseconds kRefusalLook{100};
-    static constexpr std::chrono::milliseconds kLongestLookGap{2000};
-    static constexpr int kLooksWithoutRefusal = 4;
     // A wait shorter than this returned at once: the thread is behind.
     static constexpr std::chrono::microseconds kBehindTheHost{20};
     // Datagrams taken in one pass while behind, before commands and close
@@ -100,9 +93,6 @@ private:
     void run();
     // How long the next wait may last: until the earlier of the two times,
     // or for ever.
-    // When to look at the socket next, after a pass that looked or not.
-    std::optional<LinkHandler::Clock::time_point>
-    nextLook(std::optional<LinkHandler::Clock::time_point> look, bool looked);
     static std::chrono::milliseconds waitUntil(std::optional<LinkHandler::Clock::time_point> due,
                                                std::optional<LinkHandler::Clock::time_point> look);
     void flushSendQueue();
@@ -141,13 +131,6 @@ private:
     LinkPass pass;
     // The texts being sent, kept between passes so that a pass allocates nothing.
     std::deque<std::string> sending;
-    // The last thing the socket reported was a refusal rather than a datagram.
-    bool refusedLast = false;
-    // A datagram of the host's has come on this link.
-    bool hostHeard = false;
-    // The looks after a send: the gap to the next, and how many found nothing.
-    std::chrono::milliseconds lookGap = kRefusalLook;
-    int quietLooks = 0;
 };
 
 } // namespace pendra

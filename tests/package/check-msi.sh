@@ -94,8 +94,10 @@ key='HKCU\Software\Orvane\Metrova\pendra'
 "$wine_runner" reg delete "$key" /f >/dev/null 2>&1 || true
 "$hostsim" --host-port "${ports[0]}" --panel-port "${ports[1]}" --rate 0 --duration 120 \
     >"$work/hostsim.log" 2>&1 &
+hostsim_pid=$!
 unset QT_QPA_PLATFORM
 "$wine_runner" 'C:\Program Files\Pendra\pendra.exe' >"$work/pendra.log" 2>&1 &
+pendra_pid=$!
 for _ in $(seq 600); do
     grep -q '<- QVL_PENDRA_8:3' "$work/hostsim.log" && break
     sleep 0.1
@@ -103,12 +105,17 @@ done
 grep -q '<- QVL_PENDRA_8:3' "$work/hostsim.log" ||
     fail "the installed pendra.exe did not greet the host: $(cat "$work/hostsim.log" "$work/pendra.log")"
 echo "run: the installed pendra.exe greeted 127.0.0.1:${ports[0]}: $(grep -m1 '<- QVL_PENDRA_8:3' "$work/hostsim.log")"
-jobs -p | xargs -r kill 2>/dev/null || true
+# Both end, on a loaded machine too: what has not gone after 10 s is killed.
+kill "$hostsim_pid" "$pendra_pid" 2>/dev/null || true
 WINEPREFIX="$work/wine" wineserver -k 2>/dev/null || true
-wait || true
+for _ in $(seq 100); do
+    kill -0 "$hostsim_pid" 2>/dev/null || kill -0 "$pendra_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -9 "$hostsim_pid" "$pendra_pid" 2>/dev/null || true
 "$wine_runner" reg add "$key" /v Remote_IP_Port /d "${ports[0]}" /f >/dev/null 2>&1
 
-"$wine_runner" msiexec /x "$windows_msi" /qn || fail "msiexec /x exited with $?"
+timeout 120 "$wine_runner" msiexec /x "$windows_msi" /qn || fail "msiexec /x exited with $? (124: still running after 120 s)"
 left=$(find "$folder" 2>/dev/null || true)
 [[ -z $left ]] || fail "msiexec /x left behind: $left"
 [[ -z $(start_menu_link) ]] || fail "msiexec /x left the Start-menu shortcut"
@@ -118,6 +125,7 @@ left=$(find "$folder" 2>/dev/null || true)
 [[ -z $(machine_values) ]] || fail "msiexec /x left under $machine: $(machine_values)"
 echo "removed: no file, no shortcut, no installed apps entry, no value under HKLM; the settings under $key stay"
 
-"$wine_runner" msiexec /i "$windows_msi" /qn || fail "msiexec /i without properties exited with $?"
+timeout 120 "$wine_runner" msiexec /i "$windows_msi" /qn ||
+    fail "msiexec /i without properties exited with $? (124: still running after 120 s)"
 [[ -z $(machine_values) ]] || fail "msiexec /i without properties wrote under $machine: $(machine_values)"
 echo "installed without properties: no value under $machine"

@@ -6,24 +6,13 @@
 #   late-host.sh PENDRA HOSTSIM FREE_UDP_PORTS [WINE_RUNNER]
 set -euo pipefail
 pendra=$1 hostsim=$2 free_ports=$3 wine_runner=${4:-}
-if [[ -z "${INSIDE_XVFB:-}" ]]; then
-    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
-fi
-work=$(mktemp -d)
-cleanup() {
-    kill $(jobs -p) 2>/dev/null || true
-    [[ -z "$wine_runner" ]] || WINEPREFIX="$work/wine" wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/common.sh"
 fail() { echo "FAIL: $*"; cat "$work/hostsim.log" 2>/dev/null || true; exit 1; }
 
 ports=($("$free_ports" 2))
 name=$(basename "$pendra" .exe)
 if [[ -n "$wine_runner" ]]; then
-    "$wine_runner" cmd /c exit >/dev/null 2>&1 || fail "wine does not start"
-    cp -a "${PENDRA_WINEPREFIX:-$(dirname "$wine_runner")/wine}" "$work/wine"
-    export PENDRA_WINEPREFIX="$work/wine"
+    use_own_wine_prefix
     machine_value() {
         "$wine_runner" reg add "HKLM\\Software\\Orvane\\Metrova\\$name" /v "$1" /d "$2" /f \
             /reg:64 >/dev/null 2>&1 || fail "reg add $1 failed"

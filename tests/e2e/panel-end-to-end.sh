@@ -23,18 +23,7 @@ ui_tests=${5:-}
 pictures=${6:-}
 variant=${7:-}
 
-if [[ -z "${INSIDE_XVFB:-}" ]]; then
-    INSIDE_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24 -nolisten tcp" "$0" "$@"
-fi
-
-work=$(mktemp -d)
-cleanup() {
-    kill $(jobs -p) 2>/dev/null || true
-    # Wine's helper processes of this prefix end with its server.
-    [[ -z "$wine_runner" ]] || WINEPREFIX="$work/wine" wineserver -k 2>/dev/null || true
-    rm -rf "$work"
-}
-trap cleanup EXIT
+source "$(dirname "$0")/common.sh"
 
 fail() {
     echo "FAIL: $*"
@@ -69,11 +58,7 @@ host_port=${ports[0]}
 panel_port=${ports[1]}
 if [[ -n "$wine_runner" ]]; then
     [[ -f "$pendra" ]] || fail "no $pendra (tools/build-windows.sh lays it out)"
-    # A prefix of its own, copied from the build's, so nothing else sees
-    # this run's settings and its server can be ended afterwards.
-    "$wine_runner" cmd /c exit >/dev/null 2>&1 || fail "wine does not start"
-    cp -a "${PENDRA_WINEPREFIX:-$(dirname "$wine_runner")/wine}" "$work/wine"
-    export PENDRA_WINEPREFIX="$work/wine"
+    use_own_wine_prefix
     if [[ $variant == no-arial ]]; then
         export PENDRA_WINE_NO_ARIAL=1
         "$wine_runner" reg query 'HKCU\Software\Wine\Fonts\Replacements' /v Arial \

@@ -41,6 +41,9 @@ packages=(
     wine64
     libwine
     fonts-wine
+    # ImageMagick's import and identify take the pictures of the panel and
+    # Setup as wine draws them, and judge that they show something.
+    imagemagick
     # The MSI: wixl and wixl-heat make it, msiinfo reads its tables back.
     wixl
     msitools

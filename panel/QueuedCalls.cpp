@@ -1,35 +1,55 @@
 #include "panel/QueuedCalls.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QPointer>
 
 namespace pendra {
 
 namespace {
 
-const QEvent::Type kCallEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
-
-class CallEvent : public QEvent
-{
-public:
-    explicit CallEvent(std::function<void()> queued) : QEvent(kCallEvent), call(std::move(queued))
-    {
-    }
-    const std::function<void()> call;
-};
+const QEvent::Type kWakeUpEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 } // namespace
 
-void QueuedCalls::post(std::function<void()> call)
+QueuedCalls::QueuedCalls(QObject* parent)
+    : QObject(parent), spareWakeUp(std::make_unique<QEvent>(kWakeUpEvent))
 {
-    QCoreApplication::postEvent(this, new CallEvent(std::move(call)));
 }
 
-bool QueuedCalls::event(QEvent* event)
+// A wake-up still on its way is Qt's to delete, with the object's other
+// posted events.
+QueuedCalls::~QueuedCalls() = default;
+
+void QueuedCalls::post(std::function<void()> call)
 {
-    if (event->type() != kCallEvent)
-        return QObject::event(event);
-    static_cast<CallEvent*>(event)->call();
-    return true;
+    std::unique_ptr<QEvent> wakeUp;
+    {
+        const std::lock_guard lock(queueLock);
+        if (queued.empty())
+            wakeUp = std::move(spareWakeUp);
+        queued.push_back(std::move(call));
+    }
+    if (wakeUp)
+        QCoreApplication::postEvent(this, wakeUp.release());
+}
+
+// The event is not read here; Qt deletes it after this returns.
+void QueuedCalls::customEvent(QEvent*)
+{
+    std::deque<std::function<void()>> calls;
+    {
+        const std::lock_guard lock(queueLock);
+        calls.swap(queued);
+        spareWakeUp = std::make_unique<QEvent>(kWakeUpEvent);
+    }
+    // A call may end this object's owner, and this object with it.
+    const QPointer<QueuedCalls> alive(this);
+    for (const auto& call : calls) {
+        call();
+        if (!alive)
+            return;
+    }
 }
 
 } // namespace pendra

@@ -23,3 +23,17 @@ use_own_wine_prefix() {
     cp -a "${PENDRA_WINEPREFIX:-$(dirname "$wine_runner")/wine}" "$work/wine"
     export PENDRA_WINEPREFIX="$work/wine"
 }
+
+# find_window PATTERN SECONDS: the first visible window whose name matches,
+# looked for until SECONDS pass. Wine makes and drops short-lived X windows
+# while a program starts, and one that goes during a search fails that
+# search with an X error: so each failed search is simply made again.
+find_window() {
+    local deadline=$((SECONDS + $2)) found
+    while ((SECONDS < deadline)); do
+        found=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1) || true
+        [[ -n "$found" ]] && echo "$found" && return 0
+        sleep 0.2
+    done
+    return 1
+}

@@ -30,8 +30,7 @@ machine_value Remote_IP_Port "${ports[0]}"
 
 unset QT_QPA_PLATFORM
 ${wine_runner:+"$wine_runner"} "$pendra" >"$work/pendra.log" 2>&1 &
-timeout 60 xdotool search --sync --onlyvisible --name '^Orvane VovIri$' >/dev/null ||
-    fail "the panel window did not appear"
+find_window '^Orvane VovIri$' 60 >/dev/null || fail "the panel window did not appear"
 sleep 10
 {
     echo "Version:2"

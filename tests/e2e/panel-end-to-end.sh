@@ -98,8 +98,7 @@ done
 unset QT_QPA_PLATFORM
 run_panel > "$work/pendra.log" 2>&1 &
 pendra_pid=$!
-window=$(timeout 60 xdotool search --sync --onlyvisible --name '^Orvane VovIri$' | head -n 1) ||
-    fail "the panel window did not appear"
+window=$(find_window '^Orvane VovIri$' 60) || fail "the panel window did not appear"
 focus "$window"
 for _ in $(seq 100); do
     grep -q 'QVL_PENDRA_8:3' "$work/hostsim.log" && break
@@ -135,8 +134,7 @@ enter_in_setup() {
     xdotool key alt+o
     sleep 0.5
     xdotool key s
-    setup=$(timeout 20 xdotool search --sync --onlyvisible --name '^Remote VovIri Setup$' |
-        head -n 1) || fail "Options, Setup showed no Setup dialog"
+    setup=$(find_window '^Remote VovIri Setup$' 20) || fail "Options, Setup showed no Setup dialog"
     focus "$setup"
     sleep 0.3
     [[ -n "${shown_setup:-}" ]] || picture "$setup" setup
@@ -176,8 +174,7 @@ if [[ -n "$wine_runner" ]]; then
     xdotool key Up
     sleep 0.3
     xdotool key Return
-    about=$(timeout 20 xdotool search --sync --onlyvisible --name '^About Pendra$' | head -n 1) ||
-        fail "the system menu's About item showed no About box"
+    about=$(find_window '^About Pendra$' 20) || fail "the system menu's About item showed no About box"
     focus "$about"
     xdotool key Escape
     for _ in $(seq 50); do

@@ -47,6 +47,8 @@ public:
     // May take messages from the link and answer them with SocketLink::sendNow,
     // which adds to pass. Returns when the thread must come back at the latest.
     virtual std::optional<Clock::time_point> afterPass(SocketLink& link, LinkPass& pass) = 0;
+    // The last pass, on a close: it sent what was queued and took nothing.
+    virtual void beforeClose(SocketLink& link, const LinkPass& pass) = 0;
 };
 
 } // namespace pendra

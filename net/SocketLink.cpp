@@ -1,6 +1,7 @@
 #include "net/SocketLink.h"
 
 #include "net/SocketLooks.h"
+#include "net/SocketOpening.h"
 
 #include <algorithm>
 #include <system_error>
@@ -91,69 +92,28 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
         return kFailureCode;
     }
 
-    if (const int code = socketapi::startLibrary(); code != 0) {
-        failOpen("Init: Couldn't initialize WSA", code);
-        return kFailureCode;
-    }
-
     datagram = bindLocal != 0;
-    const socketapi::Handle handle = socketapi::createSocket(datagram);
-    if (handle == socketapi::kNoSocket) {
-        failedCallCode = socketapi::lastError();
-        setStatus("Init: Couldn't create socket! ");
-        setErrorText("Init: Couldn't create socket! ");
-        socketapi::releaseLibrary();
+    SocketOpening opening({datagram, localAddress, localPort, address, port, receiveBufferRequest});
+    grantedReceiveBuffer = opening.receiveBufferBytes();
+    if (!opening.succeeded()) {
+        if (opening.failureWithCode()) {
+            failOpen(opening.failure(), opening.failureCode());
+        } else {
+            failedCallCode = opening.failureCode();
+            setStatus(opening.failure());
+            setErrorText(opening.failure());
+        }
         return kFailureCode;
     }
-    if (receiveBufferRequest > 0)
-        socketapi::setReceiveBufferSize(handle, receiveBufferRequest);
-    grantedReceiveBuffer = socketapi::receiveBufferSize(handle);
-
-    // Made once the socket is bound and connected; on Windows it belongs to
-    // the socket library, so it goes before the library is released.
-    std::unique_ptr<WakeEvent> newWake;
-
-    // Each failure keeps the code of the call that failed: the clean-up after
-    // it may overwrite the platform's own record.
-    auto giveUp = [&](const std::string& message, int code) {
-        newWake.reset();
-        socketapi::closeSocket(handle);
-        socketapi::releaseLibrary();
-        failOpen(message, code);
-        return kFailureCode;
-    };
-
-    if (bindLocal != 0) {
-        const auto local = endpointFrom(localAddress, localPort);
-        if (!local)
-            return giveUp("Init: Couldn't bind to " + localAddress + " ! ",
-                          socketapi::invalidArgumentCode());
-        if (!socketapi::bindTo(handle, *local))
-            return giveUp("Init: Couldn't bind to " + localAddress + " ! ", socketapi::lastError());
-    }
-
-    const auto remote = endpointFrom(address, port);
-    if (!remote)
-        return giveUp("Init: Couldn't connect to " + address + " ! ",
-                      socketapi::invalidArgumentCode());
-    if (!socketapi::connectTo(handle, *remote))
-        return giveUp("Init: Couldn't connect to " + address + " ! ", socketapi::lastError());
-    remoteEndpoint = *remote;
-
-    newWake = std::make_unique<WakeEvent>();
-    if (!newWake->isValid())
-        return giveUp("Init: Couldn't create events ! ", socketapi::lastError());
-    if (!socketapi::setNonBlocking(handle))
-        return giveUp("Init: Couldn't create socket! ", socketapi::lastError());
-
-    {
-        std::lock_guard lock(sendLock);
-        wakeEvent = std::move(newWake);
-    }
-    socketHandle = handle;
+    remoteEndpoint = opening.remote();
     closeRequested = false;
     refusalCount = 0;
     failedSendCount = 0;
+    {
+        std::lock_guard lock(sendLock);
+        wakeEvent = opening.takeWake();
+    }
+    socketHandle = opening.handle();
 
     // What arrives before the thread waits stays in the socket for it.
     try {
@@ -162,10 +122,13 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
         socketHandle = socketapi::kNoSocket;
         {
             std::lock_guard lock(sendLock);
-            newWake = std::move(wakeEvent);
+            wakeEvent.reset();
         }
-        return giveUp("Init: Couldn't start receive thread ! ", error.code().value());
+        opening.undo();
+        failOpen("Init: Couldn't start receive thread ! ", error.code().value());
+        return kFailureCode;
     }
+    opening.keep();
     libraryStarted = true;
     opened = true;
     return 0;
@@ -173,12 +136,14 @@ std::int32_t SocketLink::openTo(const std::string& address, int port)
 
 bool SocketLink::takeDown()
 {
-    const socketapi::Handle handle = socketHandle;
-    const bool shutDown = socketapi::shutdownBoth(handle);
+    // The thread sends what writers queued before it ends: the socket is
+    // shut down only once it has.
     closeRequested = true;
     wake();
     if (thread.joinable())
         thread.join();
+    const socketapi::Handle handle = socketHandle;
+    const bool shutDown = socketapi::shutdownBoth(handle);
     const bool closed = socketapi::closeSocket(handle);
     socketHandle = socketapi::kNoSocket;
     // On Windows the event is the socket library's: it goes before the library does.
@@ -256,12 +221,16 @@ void SocketLink::run()
         // wakes the next pass.
         if (seen.woken)
             wakeEvent->reset();
-        if (closeRequested)
-            break;
         pass = LinkPass{};
         // A waiting command goes out on this pass even while datagrams keep
-        // arriving.
+        // arriving, and before the link closes: what a writer queued before
+        // the close request is never dropped.
         flushSendQueue();
+        if (closeRequested) {
+            if (passHandler)
+                passHandler->beforeClose(*this, pass);
+            break;
+        }
         const bool looking = looks.isDue(Clock::now());
         // One datagram a pass while the thread keeps up: each is answered as
         // soon as it is taken, and costs one wait, one receive and its answer.

@@ -148,15 +148,33 @@ void HostConnection::setStatus(const LinkStatus& next)
 
 void HostConnection::post(const LinkNews& news)
 {
+    // Said here too, on the link's thread: a command that fails as the panel
+    // closes is not lost without a word when no window is left to show it.
+    if (news.failure && isButtonCommand(news.failure->text))
+        qWarning("pendra: %s", notSentText(*news.failure).c_str());
     newsHome.post([this, news] { takeNews(news); });
+}
+
+std::string HostConnection::notSentText(const SendFailure& failure)
+{
+    return nameOfPanelText(failure.text) +
+           " was not sent: " + socketapi::errorMessage(failure.code) + " (" +
+           std::to_string(failure.code) + ")";
 }
 
 void HostConnection::takeNews(const LinkNews& news)
 {
-    // The news of a link that is no longer in use changes nothing.
-    if (!session || news.link != session->number())
-        return;
     LinkStatus next = status;
+    if (!session || news.link != session->number()) {
+        // The rest of a closed link's news describes a host no longer in
+        // use; a command it could not send is still told.
+        if (!news.failure || !isButtonCommand(news.failure->text))
+            return;
+        next.state = LinkState::SendFailed;
+        next.reason = notSentText(*news.failure);
+        setStatus(next);
+        return;
+    }
     next.hostVersion = news.hostVersion;
     next.hostHeard = news.hostHeard;
     next.lastCommand = news.lastCommand;
@@ -165,9 +183,7 @@ void HostConnection::takeNews(const LinkNews& news)
     next.reason.clear();
     if (news.failure) {
         next.state = LinkState::SendFailed;
-        next.reason = nameOfPanelText(news.failure->text) +
-                      " was not sent: " + socketapi::errorMessage(news.failure->code) + " (" +
-                      std::to_string(news.failure->code) + ")";
+        next.reason = notSentText(*news.failure);
     } else if (news.refused) {
         next.state = LinkState::NoAnswer;
     } else {

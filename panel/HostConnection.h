@@ -101,6 +101,8 @@ public:
 private:
     bool open(bool greet);
     void takeNews(const LinkNews& news);
+    // "F4 STOP EXECUTION was not sent: <the system's words> (<code>)".
+    static std::string notSentText(const SendFailure& failure);
     void setStatus(const LinkStatus& next);
     // The remote address and port in use, as "A:P".
     std::string hostText() const;

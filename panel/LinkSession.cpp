@@ -9,19 +9,6 @@
 
 namespace pendra {
 
-namespace {
-
-bool isCommand(std::string_view text)
-{
-    for (std::size_t i = 0; i < kButtonCount; ++i) {
-        if (text == commandForButton(i))
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 LinkSession::LinkSession(HostConnection& hostConnection, std::uint64_t number,
                          std::string remoteAddress, int remotePort)
     : connection(hostConnection), linkNumber(number),
@@ -64,6 +51,13 @@ std::optional<LinkSession::Clock::time_point> LinkSession::afterPass(SocketLink&
     return quiet && (!due || *quiet < *due) ? quiet : due;
 }
 
+void LinkSession::beforeClose(SocketLink&, const LinkPass& pass)
+{
+    // The commands of the last pass are told too: the window hears of one
+    // that could not be sent, though the link is gone by then.
+    tell(pass);
+}
+
 std::optional<LinkSession::Clock::time_point> LinkSession::quietAt() const
 {
     if (!lastHeard || told.quietSince != 0)
@@ -81,7 +75,7 @@ void LinkSession::tell(const LinkPass& pass)
             .count();
     };
     for (const std::string& text : pass.sentFromQueue) {
-        if (isCommand(text)) {
+        if (isButtonCommand(text)) {
             news.lastCommand = text;
             news.lastCommandAt = wallNow();
         }

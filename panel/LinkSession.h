@@ -59,6 +59,7 @@ public:
 
 private:
     std::optional<Clock::time_point> afterPass(SocketLink& link, LinkPass& pass) override;
+    void beforeClose(SocketLink& link, const LinkPass& pass) override;
     void tell(const LinkPass& pass);
     // When the host counts as quiet, if it has been heard and is not yet.
     std::optional<Clock::time_point> quietAt() const;

@@ -67,6 +67,15 @@ std::string_view commandForButton(std::size_t index)
                                          : std::string_view();
 }
 
+bool isButtonCommand(std::string_view text)
+{
+    for (const ButtonCommand& row : buttonCommands) {
+        if (text == row.text)
+            return true;
+    }
+    return false;
+}
+
 std::optional<std::string_view> commandForKey(unsigned keyCode)
 {
     for (const ButtonCommand& row : buttonCommands) {

@@ -61,6 +61,8 @@ enum class HostMessageKind { Version, Coordinates, CoordinatesWithErrors, Other 
 std::string buildGreeting();
 // The text of button index (0 to 4); empty for any other index.
 std::string_view commandForButton(std::size_t index);
+// Whether the text is the command of one of the five buttons.
+bool isButtonCommand(std::string_view text);
 // What the operator calls a text the panel sends: "F4 STOP EXECUTION" for a
 // command, "The greeting", "An acknowledgement".
 std::string nameOfPanelText(std::string_view text);

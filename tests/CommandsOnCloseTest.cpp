@@ -1,0 +1,158 @@
+// A command the window queued leaves before its link's socket closes, however
+// soon the close follows: Restart, Setup's OK, and the worker's stop (Esc,
+// Exit, the close box, a signal), also while the host floods. One that cannot
+// be sent is told, though its link is gone.
+
+#include "net/SocketApi.h"
+#include "panel/HostConnection.h"
+#include "panel/MessageWorker.h"
+#include "panel/PanelProtocol.h"
+#include "tests/ScratchSettings.h"
+#include "tests/TestSystem.h"
+#include "tests/UdpPeer.h"
+
+#include <QCoreApplication>
+#include <atomic>
+#include <functional>
+#include <gtest/gtest.h>
+#include <thread>
+
+using namespace pendra;
+using namespace pendra::test;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int kTries = 50;
+constexpr std::string_view kStopExecution = "QVL_PENDRA_4";
+
+class NoView : public PanelView
+{
+public:
+    void showReadouts(ReadoutTexts) override {}
+};
+
+// Positions at about 5000 a second until it goes.
+class HostFlood
+{
+public:
+    HostFlood(UdpPeer& sender, int panelPort)
+        : thread([this, &sender, panelPort] {
+              while (flooding) {
+                  sender.sendTo(panelPort, "QVL_IP_COORD:1,2,3,4,5,6");
+                  std::this_thread::sleep_for(200us);
+              }
+          })
+    {
+    }
+    ~HostFlood()
+    {
+        flooding = false;
+        thread.join();
+    }
+
+private:
+    std::atomic<bool> flooding{true};
+    std::thread thread;
+};
+
+class CommandsOnCloseTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(scratch.isValid());
+        settings.localAddress = "127.0.0.1";
+        settings.localPort = std::to_string(closedUdpPort());
+        settings.remoteAddress = "127.0.0.1";
+        settings.remotePort = std::to_string(host.port());
+        connection.setPanelReady();
+    }
+
+    int panelPort() const { return std::stoi(settings.localPort); }
+
+    // Whether STOP EXECUTION reaches the host among whatever else comes.
+    bool hostHearsStopExecution()
+    {
+        for (;;) {
+            const auto datagram = host.receive(5s);
+            if (!datagram)
+                return false;
+            if (*datagram == kStopExecution)
+                return true;
+        }
+    }
+
+    // F4 followed at once by the close, kTries times; the presses the host
+    // never heard. With a flooding host, acknowledgements flow first.
+    int lostPresses(const std::function<void(MessageWorker&)>& close, bool flooding = false)
+    {
+        int lost = 0;
+        for (int i = 0; i < kTries; ++i) {
+            NoView view;
+            MessageWorker worker(connection, view);
+            worker.start();
+            if (!connection.connectAndGreet(0))
+                return -1;
+            if (flooding && !waitUntil([&] { return host.receive(1s) == kAcknowledgement; }))
+                return -1;
+            if (!connection.sendKeyCommand(0x73))
+                return -1;
+            close(worker);
+            if (!hostHearsStopExecution())
+                ++lost;
+            worker.stop();
+            host.drain(20ms);
+        }
+        return lost;
+    }
+
+    ScratchSettings scratch;
+    UdpPeer host;
+    ConnectionSettings settings{scratch.name()};
+    HostConnection connection{settings};
+};
+
+} // namespace
+
+TEST_F(CommandsOnCloseTest, ACommandQueuedBeforeARestartReachesTheHost)
+{
+    EXPECT_EQ(lostPresses([&](MessageWorker&) { connection.closeLink(); }), 0)
+        << "F4, then Restart's close: presses of " << kTries << " never heard";
+}
+
+TEST_F(CommandsOnCloseTest, ACommandQueuedBeforeTheWorkerStopsReachesTheHost)
+{
+    EXPECT_EQ(lostPresses([](MessageWorker& worker) { worker.stop(); }), 0)
+        << "F4, then the worker's stop: presses of " << kTries << " never heard";
+}
+
+TEST_F(CommandsOnCloseTest, ACommandQueuedBeforeTheWorkerStopsReachesAFloodingHost)
+{
+    connection.setHostVersion(2);
+    const HostFlood flood(host, panelPort());
+    EXPECT_EQ(lostPresses([](MessageWorker& worker) { worker.stop(); }, true), 0)
+        << "F4, then the worker's stop while the host floods: presses of " << kTries
+        << " never heard";
+}
+
+// The close takes the link away before the news of the failure arrives: the
+// news still reaches the status line.
+TEST_F(CommandsOnCloseTest, ACommandThatCannotBeSentAsItsLinkClosesIsTold)
+{
+    ASSERT_TRUE(connection.connectAndGreet(0));
+    ASSERT_EQ(host.receive(5s), "QVL_PENDRA_8:3");
+    connection.setSendCall(&sendThatFindsNoNetwork);
+    ASSERT_TRUE(connection.sendKeyCommand(0x73));
+    connection.closeLink();
+    const int code = networkUnreachableCode();
+    const std::string notSent = "F4 STOP EXECUTION was not sent: " + socketapi::errorMessage(code) +
+                                " (" + std::to_string(code) + ")";
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            QCoreApplication::processEvents();
+            return describe(connection.linkStatus()) == notSent;
+        },
+        10s))
+        << describe(connection.linkStatus());
+}

@@ -47,6 +47,9 @@ public:
     bool openLink();
     void closeLink();
     bool hasLink() const { return session != nullptr; }
+    // The number of the link in use, 0 without one: news and readouts of any
+    // other link are old.
+    std::uint64_t linkInUse() const { return session ? session->number() : 0; }
     // Opens and greets the host, then stores the settings; false when the
     // link did not open (failureMessage() says why).
     bool connectAndGreet(int displayErrors);

@@ -55,7 +55,7 @@ std::string describe(const LinkStatus& status)
 
 bool readoutsLive(LinkState state)
 {
-    return state == LinkState::WaitingForHost || state == LinkState::Connected;
+    return state == LinkState::Connected;
 }
 
 } // namespace pendra

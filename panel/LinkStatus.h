@@ -53,9 +53,10 @@ inline constexpr std::chrono::seconds kRetryInterval{2};
 // F4 STOP EXECUTION sent at 14:02:11; last host message 14:02:00". A text that
 // was not sent stands alone.
 std::string describe(const LinkStatus& status);
-// Whether the readouts may be shown as live: not while there is no link or
-// the host refuses. A host that is merely quiet does not count against them,
-// since a measuring machine at rest sends nothing.
+// Whether the readouts may be shown as live: only once the host of the link
+// in use has spoken, so that numbers from before a restart never pass for
+// its own. A host that is merely quiet does not count against them, since a
+// measuring machine at rest sends nothing.
 bool readoutsLive(LinkState state);
 
 } // namespace pendra

@@ -113,6 +113,8 @@ std::optional<MessageWorker::Clock::time_point> MessageWorker::workOff(LinkSessi
         else
             unshown = std::move(shown);
     }
+    if (unshown)
+        unshown->link = session.number();
     const auto greetingDue = answerVersions(session);
     const auto readoutsDue = showUnshownReadouts();
     if (greetingDue && readoutsDue)

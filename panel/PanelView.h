@@ -3,6 +3,7 @@
 #include <array>
 #include <chrono>
 #include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -12,6 +13,8 @@ namespace pendra {
 // text it shows; an empty text blanks it.
 struct ReadoutTexts
 {
+    // The link whose host sent them (HostConnection::linkInUse).
+    std::uint64_t link = 0;
     // X, Y, Z, A, B, W.
     std::array<std::optional<std::string>, 6> values;
     // EX, EY, EZ.

@@ -355,6 +355,9 @@ void PanelWindow::showLinkStatus(const LinkStatus& status)
 
 void PanelWindow::applyReadouts(const ReadoutTexts& texts)
 {
+    // Posted by a link closed since: its host is no longer the one shown.
+    if (texts.link != connection.linkInUse())
+        return;
     qCDebug(frameLog, "readout frame");
     readouts->apply(texts);
 }

@@ -9,7 +9,17 @@ fi
 
 work=$(mktemp -d)
 cleanup() {
-    kill $(jobs -p) 2>/dev/null || true
+    local started
+    started=$(jobs -p)
+    kill $started 2>/dev/null || true
+    # A panel asked to end closes as Exit does and stores its placement in
+    # the work folder on its way out: the folder goes once it has, or after 10 s.
+    for pid in $started; do
+        for _ in $(seq 100); do
+            kill -0 "$pid" 2>/dev/null || break
+            sleep 0.1
+        done
+    done
     # Wine's helper processes of this prefix end with its server.
     [[ -z "$wine_runner" ]] || WINEPREFIX="$work/wine" wineserver -k 2>/dev/null || true
     rm -rf "$work"

@@ -1,26 +1,22 @@
 #pragma once
 
+#include "net/LoopbackUdpSocket.h"
+
 #include <chrono>
-#include <cstdint>
 #include <string_view>
 
 namespace pendra::bench {
 
 // A bare UDP socket on 127.0.0.1, blocking, with nothing between the
-// benchmark and the system: the host's end, and the floor the panel is
-// measured against. The system's calls are in BenchSocketPosix.cpp and
-// BenchSocketWin32.cpp; CMake compiles one.
+// benchmark and the system but net/'s one call a step (SocketApi.h): the
+// host's end, and the floor the panel is measured against.
 class BenchSocket
 {
 public:
     // port 0 takes a free port.
     explicit BenchSocket(int port = 0);
-    ~BenchSocket();
 
-    BenchSocket(const BenchSocket&) = delete;
-    BenchSocket& operator=(const BenchSocket&) = delete;
-
-    int port() const { return boundPort; }
+    int port() const { return socket.port(); }
     void connectTo(int port);
     void sendTo(int port, std::string_view bytes);
     void send(std::string_view bytes);
@@ -36,9 +32,7 @@ public:
     static int freePort();
 
 private:
-    // A file descriptor, or a Windows SOCKET, which is as wide as a pointer.
-    std::intptr_t handle = -1;
-    int boundPort = 0;
+    LoopbackUdpSocket socket;
 };
 
 } // namespace pendra::bench

@@ -7,6 +7,8 @@
 
 // The operating system's socket calls, each in one place: SocketApiPosix.cpp
 // and SocketApiWin32.cpp implement them, and the build compiles one of the two.
+// What needs no system call (the dotted IPv4 texts, the socket library held
+// around the lookups) is written once, in SocketApiCommon.cpp.
 namespace pendra::socketapi {
 
 // A socket: a file descriptor on POSIX, a SOCKET on Windows. Both fit, and
@@ -48,6 +50,15 @@ std::optional<std::uint32_t> hostNameAddress();
 std::optional<std::uint32_t> firstInterfaceAddress();
 bool isLoopback(std::uint32_t address);
 
+// The system's side of the two lookups above, called with the socket library
+// started: each platform file holds these calls.
+namespace system {
+std::optional<std::string> hostName();
+std::optional<std::uint32_t> firstInterfaceAddress();
+// The first IPv4 address the name resolves to.
+std::optional<std::uint32_t> firstAddressOf(const std::string& name);
+} // namespace system
+
 Handle createSocket(bool datagram);
 void setReceiveBufferSize(Handle socket, int bytes);
 // What the system granted; 0 when it cannot be read.
@@ -61,8 +72,13 @@ bool closeSocket(Handle socket);
 
 // Waits at most the given time until the socket can take data.
 void waitWritable(Handle socket, std::chrono::microseconds timeout);
+// Waits at most the given time, which is not negative, until the socket has
+// data to read (or a refusal or a shutdown to report); whether it has.
+bool waitReadable(Handle socket, std::chrono::microseconds timeout);
 // Returns the number of bytes sent, or -1; lastError() then says why.
 int sendBytes(Handle socket, const char* bytes, int count);
+// The same to an endpoint of the caller's choice, on a socket not connected.
+int sendBytesTo(Handle socket, const char* bytes, int count, const Endpoint& to);
 // Whether an error code says the socket's send buffer is full for now.
 bool isWouldBlock(int code);
 // Whether an error code is the system handing on a refusal (an ICMP "port

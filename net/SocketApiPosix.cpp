@@ -31,6 +31,22 @@ sockaddr_in toSockaddr(const Endpoint& endpoint)
     return address;
 }
 
+// Waits at most the given time until the socket shows one of the events.
+bool waitForEvents(Handle socket, short events, std::chrono::microseconds timeout)
+{
+    pollfd entry{fd(socket), events, 0};
+#ifdef __linux__
+    const auto seconds = std::chrono::floor<std::chrono::seconds>(timeout);
+    const timespec bound{static_cast<time_t>(seconds.count()),
+                         static_cast<long>((timeout - seconds).count() * 1000)};
+    return ::ppoll(&entry, 1, &bound, nullptr) > 0;
+#else
+    // poll counts in milliseconds; a sub-millisecond bound rounds up to one.
+    const auto bound = std::chrono::ceil<std::chrono::milliseconds>(timeout);
+    return ::poll(&entry, 1, static_cast<int>(bound.count())) > 0;
+#endif
+}
+
 } // namespace
 
 int invalidArgumentCode()
@@ -56,41 +72,14 @@ int startLibrary()
 
 void releaseLibrary() {}
 
-std::optional<std::uint32_t> parseIPv4(const std::string& text)
-{
-    in_addr address{};
-    // inet_pton would stop at a NUL and take "127.0.0.1\0junk" as an address.
-    if (text.find('\0') != std::string::npos || ::inet_pton(AF_INET, text.c_str(), &address) != 1)
-        return std::nullopt;
-    return ntohl(address.s_addr);
-}
+namespace system {
 
-std::string formatIPv4(std::uint32_t address)
-{
-    in_addr raw{};
-    raw.s_addr = htonl(address);
-    char text[INET_ADDRSTRLEN] = {};
-    ::inet_ntop(AF_INET, &raw, text, sizeof text);
-    return text;
-}
-
-std::optional<std::uint32_t> hostNameAddress()
+std::optional<std::string> hostName()
 {
     char name[256] = {};
     if (::gethostname(name, sizeof name - 1) != 0)
         return std::nullopt;
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(name, nullptr, &hints, &found) != 0 || !found)
-        return std::nullopt;
-    std::optional<std::uint32_t> address;
-    for (const addrinfo* entry = found; entry && !address; entry = entry->ai_next) {
-        if (entry->ai_family == AF_INET && entry->ai_addr)
-            address = ntohl(reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr);
-    }
-    ::freeaddrinfo(found);
-    return address;
+    return std::string(name);
 }
 
 std::optional<std::uint32_t> firstInterfaceAddress()
@@ -110,10 +99,21 @@ std::optional<std::uint32_t> firstInterfaceAddress()
     return address;
 }
 
-bool isLoopback(std::uint32_t address)
+std::optional<std::uint32_t> firstAddressOf(const std::string& name)
 {
-    return (address >> 24) == 127;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(name.c_str(), nullptr, &hints, &found) != 0 || !found)
+        return std::nullopt;
+    // Asked for IPv4 alone, every answer is an IPv4 address.
+    const auto* first = reinterpret_cast<const sockaddr_in*>(found->ai_addr);
+    const std::uint32_t address = ntohl(first->sin_addr.s_addr);
+    ::freeaddrinfo(found);
+    return address;
 }
+
+} // namespace system
 
 Handle createSocket(bool datagram)
 {
@@ -178,22 +178,25 @@ bool closeSocket(Handle socket)
 
 void waitWritable(Handle socket, std::chrono::microseconds timeout)
 {
-    pollfd entry{fd(socket), POLLOUT, 0};
-#ifdef __linux__
-    const auto seconds = std::chrono::floor<std::chrono::seconds>(timeout);
-    const timespec bound{static_cast<time_t>(seconds.count()),
-                         static_cast<long>((timeout - seconds).count() * 1000)};
-    ::ppoll(&entry, 1, &bound, nullptr);
-#else
-    // poll counts in milliseconds; a sub-millisecond bound rounds up to one.
-    ::poll(&entry, 1,
-           static_cast<int>(std::chrono::ceil<std::chrono::milliseconds>(timeout).count()));
-#endif
+    waitForEvents(socket, POLLOUT, timeout);
+}
+
+bool waitReadable(Handle socket, std::chrono::microseconds timeout)
+{
+    return waitForEvents(socket, POLLIN, timeout);
 }
 
 int sendBytes(Handle socket, const char* bytes, int count)
 {
     const ssize_t sent = ::send(fd(socket), bytes, static_cast<size_t>(count), MSG_NOSIGNAL);
+    return sent < 0 ? -1 : static_cast<int>(sent);
+}
+
+int sendBytesTo(Handle socket, const char* bytes, int count, const Endpoint& to)
+{
+    const sockaddr_in address = toSockaddr(to);
+    const ssize_t sent = ::sendto(fd(socket), bytes, static_cast<size_t>(count), MSG_NOSIGNAL,
+                                  reinterpret_cast<const sockaddr*>(&address), sizeof address);
     return sent < 0 ? -1 : static_cast<int>(sent);
 }
 

@@ -31,21 +31,18 @@ sockaddr_in toSockaddr(const Endpoint& endpoint)
     return address;
 }
 
-// Holds the socket library for one lookup.
-class LibraryUse
+// Waits at most the given time until the socket is in the set asked for.
+bool waitForSet(Handle socket, bool writable, std::chrono::microseconds timeout)
 {
-public:
-    LibraryUse() : started(startLibrary() == 0) {}
-    ~LibraryUse()
-    {
-        if (started)
-            releaseLibrary();
-    }
-    LibraryUse(const LibraryUse&) = delete;
-    LibraryUse& operator=(const LibraryUse&) = delete;
-
-    const bool started;
-};
+    fd_set watched;
+    FD_ZERO(&watched);
+    FD_SET(sock(socket), &watched);
+    const auto seconds = std::chrono::floor<std::chrono::seconds>(timeout);
+    timeval bound{static_cast<long>(seconds.count()),
+                  static_cast<long>((timeout - seconds).count())};
+    return ::select(0, writable ? nullptr : &watched, writable ? &watched : nullptr, nullptr,
+                    &bound) > 0;
+}
 
 } // namespace
 
@@ -83,51 +80,18 @@ void releaseLibrary()
     ::WSACleanup();
 }
 
-std::optional<std::uint32_t> parseIPv4(const std::string& text)
-{
-    in_addr address{};
-    // inet_pton would stop at a NUL and take "127.0.0.1\0junk" as an address.
-    if (text.find('\0') != std::string::npos || ::inet_pton(AF_INET, text.c_str(), &address) != 1)
-        return std::nullopt;
-    return ntohl(address.s_addr);
-}
+namespace system {
 
-std::string formatIPv4(std::uint32_t address)
+std::optional<std::string> hostName()
 {
-    in_addr raw{};
-    raw.s_addr = htonl(address);
-    char text[INET_ADDRSTRLEN] = {};
-    ::inet_ntop(AF_INET, &raw, text, sizeof text);
-    return text;
-}
-
-std::optional<std::uint32_t> hostNameAddress()
-{
-    const LibraryUse library;
-    if (!library.started)
-        return std::nullopt;
     char name[256] = {};
     if (::gethostname(name, sizeof name - 1) != 0)
         return std::nullopt;
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(name, nullptr, &hints, &found) != 0 || !found)
-        return std::nullopt;
-    std::optional<std::uint32_t> address;
-    for (const addrinfo* entry = found; entry && !address; entry = entry->ai_next) {
-        if (entry->ai_family == AF_INET && entry->ai_addr)
-            address = ntohl(reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr);
-    }
-    ::freeaddrinfo(found);
-    return address;
+    return std::string(name);
 }
 
 std::optional<std::uint32_t> firstInterfaceAddress()
 {
-    const LibraryUse library;
-    if (!library.started)
-        return std::nullopt;
     const ULONG flags = GAA_FLAG_SKIP_ANYCAST | GAA_FLAG_SKIP_MULTICAST | GAA_FLAG_SKIP_DNS_SERVER;
     // The list's size is known only after a call; it may grow in between.
     ULONG size = 16 * 1024;
@@ -153,10 +117,21 @@ std::optional<std::uint32_t> firstInterfaceAddress()
     return std::nullopt;
 }
 
-bool isLoopback(std::uint32_t address)
+std::optional<std::uint32_t> firstAddressOf(const std::string& name)
 {
-    return (address >> 24) == 127;
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(name.c_str(), nullptr, &hints, &found) != 0 || !found)
+        return std::nullopt;
+    // Asked for IPv4 alone, every answer is an IPv4 address.
+    const auto* first = reinterpret_cast<const sockaddr_in*>(found->ai_addr);
+    const std::uint32_t address = ntohl(first->sin_addr.s_addr);
+    ::freeaddrinfo(found);
+    return address;
 }
+
+} // namespace system
 
 Handle createSocket(bool datagram)
 {
@@ -231,18 +206,25 @@ bool closeSocket(Handle socket)
 
 void waitWritable(Handle socket, std::chrono::microseconds timeout)
 {
-    fd_set writable;
-    FD_ZERO(&writable);
-    FD_SET(sock(socket), &writable);
-    const auto seconds = std::chrono::floor<std::chrono::seconds>(timeout);
-    timeval bound{static_cast<long>(seconds.count()),
-                  static_cast<long>((timeout - seconds).count())};
-    ::select(0, nullptr, &writable, nullptr, &bound);
+    waitForSet(socket, true, timeout);
+}
+
+bool waitReadable(Handle socket, std::chrono::microseconds timeout)
+{
+    return waitForSet(socket, false, timeout);
 }
 
 int sendBytes(Handle socket, const char* bytes, int count)
 {
     const int sent = ::send(sock(socket), bytes, count, 0);
+    return sent == SOCKET_ERROR ? -1 : sent;
+}
+
+int sendBytesTo(Handle socket, const char* bytes, int count, const Endpoint& to)
+{
+    const sockaddr_in address = toSockaddr(to);
+    const int sent = ::sendto(sock(socket), bytes, count, 0,
+                              reinterpret_cast<const sockaddr*>(&address), sizeof address);
     return sent == SOCKET_ERROR ? -1 : sent;
 }
 

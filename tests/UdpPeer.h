@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/LoopbackUdpSocket.h"
+
 #include <chrono>
 #include <cstdint>
 #include <optional>
@@ -10,8 +12,8 @@
 namespace pendra::test {
 
 // A real UDP socket on 127.0.0.1 with a free port, standing in for the far end
-// of a link. UdpPeerPosix.cpp and UdpPeerWin32.cpp make it with each system's
-// own calls, not with the code under test.
+// of a link. It is made with net/'s socket calls (SocketApi.h), the system's
+// own calls one to one, not with the link under test (SocketLink).
 class UdpPeer
 {
 public:
@@ -22,7 +24,7 @@ public:
     UdpPeer(const UdpPeer&) = delete;
     UdpPeer& operator=(const UdpPeer&) = delete;
 
-    int port() const { return boundPort; }
+    int port() const { return socket.port(); }
     // Sends one datagram to 127.0.0.1:port.
     bool sendTo(int port, std::string_view bytes);
     // The next datagram, or nothing when none came within the timeout.
@@ -31,9 +33,7 @@ public:
     int drain(std::chrono::milliseconds quiet);
 
 private:
-    // A file descriptor or a SOCKET.
-    std::intptr_t handle = -1;
-    int boundPort = 0;
+    LoopbackUdpSocket socket;
 };
 
 // A port on 127.0.0.1 that nobody listens on: taken from the system and let go.

@@ -1,0 +1,52 @@
+#include "tests/UdpPeer.h"
+
+#include <vector>
+
+namespace pendra::test {
+
+UdpPeer::UdpPeer(int port) : socket(port, 4 * 1024 * 1024) {}
+
+UdpPeer::~UdpPeer() = default;
+
+bool UdpPeer::sendTo(int port, std::string_view bytes)
+{
+    const int count = static_cast<int>(bytes.size());
+    return socketapi::sendBytesTo(socket.handle(), bytes.data(), count,
+                                  LoopbackUdpSocket::at(port)) == count;
+}
+
+std::optional<std::string> UdpPeer::receive(std::chrono::milliseconds timeout)
+{
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    std::vector<char> buffer(65536);
+    for (;;) {
+        const auto left = std::chrono::duration_cast<std::chrono::microseconds>(
+            deadline - std::chrono::steady_clock::now());
+        if (left.count() < 0 || !socketapi::waitReadable(socket.handle(), left))
+            return std::nullopt;
+        const int received = socketapi::receiveOnce(socket.handle(), buffer.data(),
+                                                    static_cast<int>(buffer.size()), true);
+        if (received >= 0)
+            return std::string(buffer.data(), static_cast<std::size_t>(received));
+        // Windows hands a refusal of an earlier send to the next receive; no
+        // datagram came with it.
+        if (!socketapi::isRefusal(socketapi::lastError()))
+            return std::nullopt;
+    }
+}
+
+int UdpPeer::drain(std::chrono::milliseconds quiet)
+{
+    int count = 0;
+    while (receive(quiet))
+        ++count;
+    return count;
+}
+
+int closedUdpPort()
+{
+    UdpPeer taken;
+    return taken.port();
+}
+
+} // namespace pendra::test

@@ -12,6 +12,7 @@
 #include "ui/PressMark.h"
 #include "ui/ReadoutBoard.h"
 #include "ui/SetupDialog.h"
+#include "ui/SystemMenuAbout.h"
 #include "ui/WindowPlacement.h"
 #include "ui_panelwindow.h"
 
@@ -25,15 +26,9 @@
 #include <QTimer>
 #include <cmath>
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#endif
-
 namespace pendra {
 
 namespace {
-
-constexpr unsigned kAboutSystemCommand = 0x0010;
 
 // One line for each update of the readouts, for the benchmark to count:
 // QT_LOGGING_RULES="pendra.frames.debug=true".
@@ -64,7 +59,7 @@ PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& con
     });
     // The connection keeps the status on this thread and tells of each change.
     connection.setStatusListener([this](const LinkStatus& status) { showLinkStatus(status); });
-    addAboutToSystemMenu();
+    systemMenuAbout = std::make_unique<SystemMenuAbout>(*this, [this] { showAbout(); });
     setWindowIcon(pictures::applicationIcon());
     applyLook();
     settings.loadSettings(displayErrorsValue);
@@ -140,28 +135,12 @@ void PanelWindow::bindControls()
     }));
 }
 
-void PanelWindow::addAboutToSystemMenu()
-{
-#ifdef Q_OS_WIN
-    if (HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE)) {
-        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuA(menu, MF_STRING, kAboutSystemCommand, "&About Pendra...");
-    }
-#endif
-}
-
-#ifdef Q_OS_WIN
 bool PanelWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result)
 {
-    const auto* msg = static_cast<MSG*>(message);
-    if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == kAboutSystemCommand) {
-        showAbout();
-        *result = 0;
-        return true;
-    }
-    return QDialog::nativeEvent(eventType, message, result);
+    // Messages come before the constructor has made the item's handler.
+    return (systemMenuAbout && systemMenuAbout->handle(message, result)) ||
+           QDialog::nativeEvent(eventType, message, result);
 }
-#endif
 
 void PanelWindow::applyLook()
 {

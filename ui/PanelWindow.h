@@ -26,6 +26,7 @@ class HostConnection;
 class PanelConnector;
 class PressMark;
 class ReadoutBoard;
+class SystemMenuAbout;
 
 // The panel: five picture buttons and Restart, the X to W readouts and the
 // optional EX to EZ readouts, and the Options menu. Creating it loads the
@@ -65,9 +66,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void showEvent(QShowEvent* event) override;
-#ifdef Q_OS_WIN
     bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
-#endif
 
 private:
     // Called on the thread that works off host messages: the texts are
@@ -78,7 +77,6 @@ private:
     void applyReadouts(const ReadoutTexts& texts);
 
     void bindControls();
-    void addAboutToSystemMenu();
     void applyLook();
     void loadButtonPictures();
     void resetReadouts();
@@ -93,6 +91,7 @@ private:
     HostConnection& connection;
     ConnectionSettings& settings;
     std::unique_ptr<ReadoutBoard> readouts;
+    std::unique_ptr<SystemMenuAbout> systemMenuAbout;
     std::array<QPushButton*, 5> functionButtons{};
     std::array<PressMark*, 5> pressMarks{};
     PanelConnector* connector = nullptr;

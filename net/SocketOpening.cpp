@@ -21,28 +21,13 @@ SocketOpening::SocketOpening(const Request& request)
         socketapi::setReceiveBufferSize(made, request.receiveBufferRequest);
     grantedReceiveBuffer = socketapi::receiveBufferSize(made);
 
-    if (request.datagram) {
-        const std::string bindFailure = "Init: Couldn't bind to " + request.localAddress + " ! ";
-        const auto local = SocketLink::endpointFrom(request.localAddress, request.localPort);
-        if (!local) {
-            fail(bindFailure, socketapi::invalidArgumentCode());
-            return;
-        }
-        if (!socketapi::bindTo(made, *local)) {
-            fail(bindFailure, socketapi::lastError());
-            return;
-        }
-    }
-    const std::string connectFailure = "Init: Couldn't connect to " + request.remoteAddress + " ! ";
-    const auto remote = SocketLink::endpointFrom(request.remoteAddress, request.remotePort);
-    if (!remote) {
-        fail(connectFailure, socketapi::invalidArgumentCode());
+    if (request.datagram &&
+        !reach(&socketapi::bindTo, "bind", request.localAddress, request.localPort))
         return;
-    }
-    if (!socketapi::connectTo(made, *remote)) {
-        fail(connectFailure, socketapi::lastError());
+    const auto remote =
+        reach(&socketapi::connectTo, "connect", request.remoteAddress, request.remotePort);
+    if (!remote)
         return;
-    }
     remoteEndpoint = *remote;
 
     wake = std::make_unique<WakeEvent>();
@@ -52,6 +37,23 @@ SocketOpening::SocketOpening(const Request& request)
     }
     if (!socketapi::setNonBlocking(made))
         fail("Init: Couldn't create socket! ", socketapi::lastError());
+}
+
+std::optional<socketapi::Endpoint> SocketOpening::reach(EndpointCall call, const char* step,
+                                                        const std::string& address, int port)
+{
+    // "Init: Couldn't bind to 10.1.2.3 ! ", as the operator has always read it.
+    const std::string failure = std::string("Init: Couldn't ") + step + " to " + address + " ! ";
+    const auto endpoint = SocketLink::endpointFrom(address, port);
+    if (!endpoint) {
+        fail(failure, socketapi::invalidArgumentCode());
+        return std::nullopt;
+    }
+    if (!call(socketHandle, *endpoint)) {
+        fail(failure, socketapi::lastError());
+        return std::nullopt;
+    }
+    return endpoint;
 }
 
 SocketOpening::~SocketOpening()

@@ -4,6 +4,7 @@
 #include "net/WakeEvent.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 
@@ -55,6 +56,11 @@ public:
     void undo();
 
 private:
+    using EndpointCall = bool (*)(socketapi::Handle, const socketapi::Endpoint&);
+    // Binds or connects the socket to the address; nothing after a failure,
+    // which names the step.
+    std::optional<socketapi::Endpoint> reach(EndpointCall call, const char* step,
+                                             const std::string& address, int port);
     void fail(std::string message, int failedCode, bool withCode = true);
 
     socketapi::Handle socketHandle = socketapi::kNoSocket;

@@ -7,15 +7,12 @@
 #include "panel/HostConnection.h"
 #include "panel/MessageWorker.h"
 #include "panel/PanelProtocol.h"
-#include "tests/ScratchSettings.h"
+#include "tests/HostLinkFixture.h"
 #include "tests/TestSystem.h"
-#include "tests/UdpPeer.h"
 
 #include <QCoreApplication>
-#include <atomic>
 #include <functional>
 #include <gtest/gtest.h>
-#include <thread>
 
 using namespace pendra;
 using namespace pendra::test;
@@ -32,45 +29,9 @@ public:
     void showReadouts(ReadoutTexts) override {}
 };
 
-// Positions at about 5000 a second until it goes.
-class HostFlood
-{
-public:
-    HostFlood(UdpPeer& sender, int panelPort)
-        : thread([this, &sender, panelPort] {
-              while (flooding) {
-                  sender.sendTo(panelPort, "QVL_IP_COORD:1,2,3,4,5,6");
-                  std::this_thread::sleep_for(200us);
-              }
-          })
-    {
-    }
-    ~HostFlood()
-    {
-        flooding = false;
-        thread.join();
-    }
-
-private:
-    std::atomic<bool> flooding{true};
-    std::thread thread;
-};
-
-class CommandsOnCloseTest : public ::testing::Test
+class CommandsOnCloseTest : public HostLinkTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(scratch.isValid());
-        settings.localAddress = "127.0.0.1";
-        settings.localPort = std::to_string(closedUdpPort());
-        settings.remoteAddress = "127.0.0.1";
-        settings.remotePort = std::to_string(host.port());
-        connection.setPanelReady();
-    }
-
-    int panelPort() const { return std::stoi(settings.localPort); }
-
     // Whether STOP EXECUTION reaches the host among whatever else comes.
     bool hostHearsStopExecution()
     {
@@ -106,11 +67,6 @@ protected:
         }
         return lost;
     }
-
-    ScratchSettings scratch;
-    UdpPeer host;
-    ConnectionSettings settings{scratch.name()};
-    HostConnection connection{settings};
 };
 
 } // namespace
@@ -130,7 +86,8 @@ TEST_F(CommandsOnCloseTest, ACommandQueuedBeforeTheWorkerStopsReachesTheHost)
 TEST_F(CommandsOnCloseTest, ACommandQueuedBeforeTheWorkerStopsReachesAFloodingHost)
 {
     connection.setHostVersion(2);
-    const HostFlood flood(host, panelPort());
+    // About 5000 positions a second.
+    const HostFlood flood(host, panelPort(), 200us);
     EXPECT_EQ(lostPresses([](MessageWorker& worker) { worker.stop(); }, true), 0)
         << "F4, then the worker's stop while the host floods: presses of " << kTries
         << " never heard";

@@ -3,6 +3,7 @@
 #include "net/SocketApi.h"
 #include "panel/MessageWorker.h"
 #include "panel/PanelProtocol.h"
+#include "tests/HostLinkFixture.h"
 #include "tests/ScratchSettings.h"
 #include "tests/TestSystem.h"
 #include "tests/UdpPeer.h"
@@ -62,50 +63,11 @@ bool eventually(Condition condition, std::chrono::milliseconds timeout = 10s)
         timeout);
 }
 
-// A host that sends positions as fast as it can until it goes.
-class HostFlood
-{
-public:
-    HostFlood(UdpPeer& host, int panelPort)
-        : thread([this, &host, panelPort] {
-              while (flooding)
-                  host.sendTo(panelPort, "QVL_IP_COORD:1,2,3,4,5,6");
-          })
-    {
-    }
-    ~HostFlood()
-    {
-        flooding = false;
-        thread.join();
-    }
-
-private:
-    std::atomic<bool> flooding{true};
-    std::thread thread;
-};
-
-class HostConnectionTest : public ::testing::Test
+class HostConnectionTest : public HostLinkTest
 {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(scratch.isValid());
-        settings.localAddress = "127.0.0.1";
-        settings.localPort = std::to_string(closedUdpPort());
-        settings.remoteAddress = "127.0.0.1";
-        settings.remotePort = std::to_string(host.port());
-        connection.setPanelReady();
-    }
-
-    // The panel's port, to send host messages to.
-    int panelPort() const { return std::stoi(settings.localPort); }
-
     std::optional<std::string> nextDatagram() { return host.receive(10s); }
 
-    ScratchSettings scratch;
-    UdpPeer host;
-    ConnectionSettings settings{scratch.name()};
-    HostConnection connection{settings};
     RecordingView view;
 };
 

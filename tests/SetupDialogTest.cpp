@@ -3,7 +3,9 @@
 #include "tests/UiTestSupport.h"
 
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QLayout>
+#include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -39,4 +41,28 @@ TEST(SetupDialogTest, ShowsEveryCaptionWholeInItsArrangementWhateverTheFont)
         EXPECT_LT(at("remoteAddressEdit").bottom(), at("remotePortEdit").top()) << face;
         setup.hide();
     }
+}
+
+// Qt on Windows flags a press as a repeat when it never saw that key's last
+// release; the operator still pressed Enter once, on Cancel.
+TEST(SetupDialogKeysTest, EnterFlaggedAsARepeatOnAFocusedCancelCancels)
+{
+    SetupDialog setup;
+    const QSignalSpy accepted(&setup, &QDialog::accepted);
+    const QSignalSpy rejected(&setup, &QDialog::rejected);
+    setup.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&setup));
+    setup.activateWindow();
+    auto* cancel = setup.findChild<QPushButton*>("cancelButton");
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] {
+            cancel->setFocus(Qt::TabFocusReason);
+            return cancel->hasFocus();
+        },
+        10000));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(setup.focusWidget(), &press);
+    EXPECT_FALSE(setup.isVisible()) << "Setup stayed open";
+    EXPECT_EQ(rejected.count(), 1);
+    EXPECT_EQ(accepted.count(), 0);
 }

@@ -14,9 +14,8 @@ SetupDialog::SetupDialog(QWidget* parent) : QDialog(parent), ui(std::make_unique
     // Enter on Cancel cancels.
     connect(ui->okButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->cancelButton, &QPushButton::clicked, this, &QDialog::reject);
-    // Enter on a focused button clicks that button, whatever modifiers the
-    // platform adds to the key (under wine, after typing, Enter on Cancel
-    // otherwise left the dialog open).
+    // Enter on a focused button clicks that button, whatever modifiers or
+    // repeat flag the platform gives the press.
     for (QPushButton* button : {ui->okButton, ui->cancelButton})
         button->installEventFilter(this);
 }
@@ -29,8 +28,11 @@ bool SetupDialog::eventFilter(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
         return false;
-    if (!key->isAutoRepeat())
-        button->click();
+    // A press flagged as a repeat clicks too: Qt on Windows flags a press of
+    // any key whose last release it never saw (under wine, a release that
+    // reached no window of ours), and dropping it left Setup open with the
+    // focus on Cancel. Either click closes Setup, so a held key clicks once.
+    button->click();
     return true;
 }
 

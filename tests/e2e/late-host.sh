@@ -64,7 +64,11 @@ for _ in $(seq 200); do
     sleep 0.1
 done
 ! kill -0 "$pendra_pid" 2>/dev/null || fail "$ending did not end the panel within 20 s"
-wait "$pendra_pid" || fail "the panel ended by $ending exited with $?"
+# Windows ends a program whose session has ended once it has answered, so
+# under wine only the ending itself counts, not how.
+if [[ -z "$wine_runner" ]]; then
+    wait "$pendra_pid" || fail "the panel ended by $ending exited with $?"
+fi
 placement_stored || fail "the panel ended by $ending did not store its placement"
 echo "PASS: a host that came 10 s after the panel was greeted and $acks positions acknowledged;" \
     "$ending closed the panel, which stored its placement"

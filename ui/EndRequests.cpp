@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QSessionManager>
+#include <utility>
 
 namespace pendra {
 

@@ -4,7 +4,6 @@
 #include <array>
 #include <cerrno>
 #include <csignal>
-#include <fcntl.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -59,6 +58,8 @@ void EndRequests::stopWatchingSignals()
     // From here on a signal ends the program as it would without a panel.
     for (const int signal : kEndSignals)
         ::signal(signal, SIG_DFL);
+    // The notifier goes before the socket it watches.
+    qDeleteAll(findChildren<QSocketNotifier*>());
     ::close(signalPipe[0]);
     ::close(signalPipe[1]);
     signalPipe[0] = signalPipe[1] = -1;

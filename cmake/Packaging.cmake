@@ -17,7 +17,8 @@ install(FILES ${PROJECT_SOURCE_DIR}/res/pendra.svg
     DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
     RENAME ${PENDRA_APP_ID}.svg)
 
-# What Debian asks of every package: the licence in its machine-readable form,
+# What Debian asks of every package: the licence in its machine-readable form
+# (with that of the font compiled in, which ui/CMakeLists.txt reads),
 # a changelog and a manual page for each program, the last two compressed as
 # gzip -9n makes them (no name, no time stamp).
 set(doc_dir ${CMAKE_INSTALL_DATADIR}/doc/pendra)
@@ -57,6 +58,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 # The run-time dependencies come from dpkg-shlibdeps, never a list kept by hand.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The readouts ask for Arial; this is the face fontconfig offers in its place.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-liberation)
+# Qt's own catalogues: the buttons of Qt's boxes in the operator's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 include(CPack)

@@ -42,6 +42,8 @@ endif()
 # (InstallRuntime.cmake).
 install(TARGETS pendra pendra-hostsim RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
+# The licence of the font compiled into pendra.exe (ui/CMakeLists.txt writes it).
+install(FILES ${PENDRA_FONT_LICENCE_FILE} DESTINATION .)
 set(CPACK_STRIP_FILES ON)
 set(pendra_plugins)
 foreach(plugin QWindowsIntegrationPlugin QWindowsVistaStylePlugin QSvgIconPlugin QSvgPlugin)

@@ -88,13 +88,23 @@ void ConnectionSettings::loadSettings(int& displayErrors)
     const QString place = storeLocation();
     unreadable.clear();
     if (QFileInfo(place).isDir())
-        unreadable = QStringLiteral("%1 is a folder, not a settings file").arg(place);
+        unreadable =
+            QCoreApplication::translate("ConnectionSettings", "%1 is a folder, not a settings file")
+                .arg(place);
     else if (store->status() == QSettings::FormatError)
-        unreadable = QStringLiteral("%1 is not a settings file").arg(place);
+        unreadable = QCoreApplication::translate("ConnectionSettings", "%1 is not a settings file")
+                         .arg(place);
     else if (store->status() != QSettings::NoError)
-        unreadable = QStringLiteral("%1 cannot be read").arg(place);
+        unreadable =
+            QCoreApplication::translate("ConnectionSettings", "%1 cannot be read").arg(place);
     else
         unreadable = machine.problem();
+}
+
+QString ConnectionSettings::storedText(const QString& key) const
+{
+    const QString own = openStore()->value(key).toString();
+    return own.isEmpty() ? MachineDefaults(applicationName).value(key) : own;
 }
 
 bool ConnectionSettings::saveSettings(int displayErrors) const
@@ -122,17 +132,23 @@ bool ConnectionSettings::saveSettings(int displayErrors) const
 QString ConnectionSettings::writeProblem() const
 {
 #ifdef Q_OS_WIN
-    return QStringLiteral("the registry key %1 cannot be written").arg(storeLocation());
+    return QCoreApplication::translate("ConnectionSettings",
+                                       "the registry key %1 cannot be written")
+        .arg(storeLocation());
 #else
     const QFileInfo file(storeLocation());
     if (file.isDir())
-        return QStringLiteral("%1 is a folder, not a settings file").arg(file.filePath());
+        return QCoreApplication::translate("ConnectionSettings",
+                                           "%1 is a folder, not a settings file")
+            .arg(file.filePath());
     QFileInfo folder(file.path());
     while (!folder.exists() && folder.filePath() != folder.path())
         folder = QFileInfo(folder.path());
     if (!folder.isDir() || !folder.isWritable())
-        return QStringLiteral("the folder %1 cannot be written").arg(folder.filePath());
-    return QStringLiteral("%1 cannot be written").arg(file.filePath());
+        return QCoreApplication::translate("ConnectionSettings", "the folder %1 cannot be written")
+            .arg(folder.filePath());
+    return QCoreApplication::translate("ConnectionSettings", "%1 cannot be written")
+        .arg(file.filePath());
 #endif
 }
 

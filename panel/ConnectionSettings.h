@@ -44,6 +44,9 @@ public:
     QString storeLocation() const;
     // That store, in the format of this system.
     std::unique_ptr<QSettings> openStore() const;
+    // The user's own text for key, else the machine-wide one, else empty:
+    // for the values other parts of the panel keep beside these.
+    QString storedText(const QString& key) const;
 
 private:
     QString applicationName;

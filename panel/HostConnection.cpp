@@ -66,15 +66,11 @@ bool HostConnection::open(bool greet)
     link.open();
     if (!link.isOpen()) {
         lastFailureCode = link.openErrorCode();
-        lastFailureReason = settings.remoteAddress.empty()
-                                ? "no host address is set"
-                                : failedStep(link.status()) + ": " +
-                                      socketapi::errorMessage(lastFailureCode) + " (" +
-                                      std::to_string(lastFailureCode) + ")";
+        lastFailedStep = failedStep(link.status());
         return false;
     }
     lastFailureCode = 0;
-    lastFailureReason.clear();
+    lastFailedStep.clear();
     qInfo("pendra: socket receive buffer of %d bytes (asked for %d; Linux caps it at "
           "net.core.rmem_max)",
           link.receiveBufferBytes(), SocketLink::kReceiveBufferRequest);
@@ -91,14 +87,22 @@ void HostConnection::closeLink()
 bool HostConnection::connectAndGreet(int displayErrors)
 {
     saveFailed = false;
-    setStatus({LinkState::Connecting, hostText(), version, {}});
+    setStatus({LinkState::Connecting, hostText(), version});
     if (!open(true)) {
-        setStatus({LinkState::NotConnected, hostText(), version,
-                   ready ? lastFailureReason : "the panel is not ready", failureMayPass()});
+        LinkStatus failed{LinkState::NotConnected, hostText(), version};
+        failed.problem = !ready                           ? LinkProblem::PanelNotReady
+                         : settings.remoteAddress.empty() ? LinkProblem::NoHostAddress
+                                                          : LinkProblem::OpenFailed;
+        if (failed.problem == LinkProblem::OpenFailed) {
+            failed.subject = lastFailedStep;
+            failed.code = lastFailureCode;
+        }
+        failed.retrying = failureMayPass();
+        setStatus(failed);
         return false;
     }
     saveFailed = !settings.saveSettings(displayErrors);
-    setStatus({LinkState::WaitingForHost, hostText(), version, {}});
+    setStatus({LinkState::WaitingForHost, hostText(), version});
     return true;
 }
 
@@ -162,6 +166,15 @@ std::string HostConnection::notSentText(const SendFailure& failure)
            std::to_string(failure.code) + ")";
 }
 
+LinkStatus HostConnection::notSent(LinkStatus status, const SendFailure& failure)
+{
+    status.state = LinkState::SendFailed;
+    status.problem = LinkProblem::NotSent;
+    status.subject = failure.text;
+    status.code = failure.code;
+    return status;
+}
+
 void HostConnection::takeNews(const LinkNews& news)
 {
     LinkStatus next = status;
@@ -170,9 +183,7 @@ void HostConnection::takeNews(const LinkNews& news)
         // use; a command it could not send is still told.
         if (!news.failure || !isButtonCommand(news.failure->text))
             return;
-        next.state = LinkState::SendFailed;
-        next.reason = notSentText(*news.failure);
-        setStatus(next);
+        setStatus(notSent(next, *news.failure));
         return;
     }
     next.hostVersion = news.hostVersion;
@@ -180,10 +191,11 @@ void HostConnection::takeNews(const LinkNews& news)
     next.lastCommand = news.lastCommand;
     next.lastCommandAt = news.lastCommandAt;
     next.quietSince = news.quietSince;
-    next.reason.clear();
+    next.problem = LinkProblem::None;
+    next.subject.clear();
+    next.code = 0;
     if (news.failure) {
-        next.state = LinkState::SendFailed;
-        next.reason = notSentText(*news.failure);
+        next = notSent(next, *news.failure);
     } else if (news.refused) {
         next.state = LinkState::NoAnswer;
     } else {

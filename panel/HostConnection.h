@@ -106,6 +106,8 @@ private:
     void takeNews(const LinkNews& news);
     // "F4 STOP EXECUTION was not sent: <the system's words> (<code>)".
     static std::string notSentText(const SendFailure& failure);
+    // The status after a text could not be sent.
+    static LinkStatus notSent(LinkStatus status, const SendFailure& failure);
     void setStatus(const LinkStatus& next);
     // The remote address and port in use, as "A:P".
     std::string hostText() const;
@@ -115,7 +117,8 @@ private:
     std::atomic<int> version;
     std::atomic<MessageWorker*> worker{nullptr};
     int lastFailureCode = 0;
-    std::string lastFailureReason;
+    // The step of opening that failed last, as the link reported it.
+    std::string lastFailedStep;
     bool saveFailed = false;
     SocketLink::SendCall sendCall = &socketapi::sendBytes;
 

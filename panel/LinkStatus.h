@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <chrono>
 #include <cstdint>
 #include <string>
@@ -24,15 +26,31 @@ enum class LinkState {
     SendFailed,
 };
 
+// Why there is no link, or why a text was not sent.
+enum class LinkProblem {
+    None,
+    NoHostAddress,
+    PanelNotReady,
+    // A step of opening failed: the subject names it, the code says why.
+    OpenFailed,
+    // A text could not be sent: the subject is the text, the code says why.
+    NotSent,
+};
+
+// The parts the status line is made of. They are facts, not sentences: the
+// window's thread puts them into words in the operator's language.
 struct LinkStatus
 {
     LinkState state = LinkState::NotConnected;
     // The remote address and port in use, as "A:P".
     std::string host;
     int hostVersion = 1;
-    // Why there is no link, or why a text was not sent: the failed step and
-    // the system's description.
-    std::string reason;
+    LinkProblem problem = LinkProblem::None;
+    // The step of opening as the link reports it ("Couldn't bind to
+    // 10.1.2.3"), or the text that was not sent, as it goes on the wire.
+    std::string subject{};
+    // The system's error code behind the problem.
+    int code = 0;
     // No link, and the panel tries again every retry interval.
     bool retrying = false;
     // The host has sent a message since the greeting.
@@ -49,9 +67,15 @@ struct LinkStatus
 // How often a panel whose link failed to open for a passing reason tries again.
 inline constexpr std::chrono::seconds kRetryInterval{2};
 
-// The status line's text, such as "Connected to 10.0.0.5:7712, host version 2;
-// F4 STOP EXECUTION sent at 14:02:11; last host message 14:02:00". A text that
-// was not sent stands alone.
+// The status line's text in the language installed, such as "Connected to
+// 10.0.0.5:7712, host version 2; F4 STOP EXECUTION sent at 14:02:11; last host
+// message 14:02:00". It leads with the state of the link; a text that was not
+// sent stands alone. Called on the window's thread.
+QString describeStatus(const LinkStatus& status);
+// Its parts, joined by "; ": the state of the link first, then the last
+// command and the host's last message, where there are.
+QStringList statusParts(const LinkStatus& status);
+// The same, as UTF-8.
 std::string describe(const LinkStatus& status);
 // Whether the readouts may be shown as live: only once the host of the link
 // in use has spoken, so that numbers from before a restart never pass for

@@ -1,5 +1,6 @@
 #include "panel/MachineDefaults.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -40,14 +41,17 @@ QString MachineDefaults::problem() const
     for (const QString& file : places()) {
         const QFileInfo place(file);
         if (place.isDir())
-            return QStringLiteral("%1 is a folder, not a settings file").arg(file);
+            return QCoreApplication::translate("ConnectionSettings",
+                                               "%1 is a folder, not a settings file")
+                .arg(file);
         if (!place.exists())
             continue;
         const QSettings store(file, QSettings::IniFormat);
         if (!place.isReadable() || store.status() == QSettings::AccessError)
-            return QStringLiteral("%1 cannot be read").arg(file);
+            return QCoreApplication::translate("ConnectionSettings", "%1 cannot be read").arg(file);
         if (store.status() == QSettings::FormatError)
-            return QStringLiteral("%1 is not a settings file").arg(file);
+            return QCoreApplication::translate("ConnectionSettings", "%1 is not a settings file")
+                .arg(file);
     }
     return {};
 }

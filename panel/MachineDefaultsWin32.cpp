@@ -1,5 +1,6 @@
 #include "panel/MachineDefaults.h"
 
+#include <QCoreApplication>
 #include <string>
 #include <windows.h>
 
@@ -78,7 +79,8 @@ QString MachineDefaults::problem() const
     const MachineKey machine(places().front());
     if (machine.status == ERROR_SUCCESS || machine.status == ERROR_FILE_NOT_FOUND)
         return {};
-    return QStringLiteral("the registry key %1 cannot be read").arg(places().front());
+    return QCoreApplication::translate("ConnectionSettings", "the registry key %1 cannot be read")
+        .arg(places().front());
 }
 
 } // namespace pendra

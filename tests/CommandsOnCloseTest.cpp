@@ -125,7 +125,7 @@ TEST_F(CommandsOnCloseTest, ACommandThatCannotBeSentAsItsLinkClosesIsTold)
     ASSERT_TRUE(connection.sendKeyCommand(0x73));
     connection.closeLink();
     const int code = networkUnreachableCode();
-    const std::string notSent = "F4 STOP EXECUTION was not sent: " + socketapi::errorMessage(code) +
+    const std::string notSent = "Not sent: F4 STOP EXECUTION: " + socketapi::errorMessage(code) +
                                 " (" + std::to_string(code) + ")";
     EXPECT_TRUE(waitUntil(
         [&] {

@@ -343,7 +343,7 @@ TEST_F(HostConnectionTest, ACommandThatCannotBeSentIsNamedAndNeverSentLater)
     connection.setSendCall(&sendThatFindsNoNetwork);
     ASSERT_TRUE(connection.sendKeyCommand(0x73));
     const int code = networkUnreachableCode();
-    const std::string notSent = "F4 STOP EXECUTION was not sent: " + socketapi::errorMessage(code) +
+    const std::string notSent = "Not sent: F4 STOP EXECUTION: " + socketapi::errorMessage(code) +
                                 " (" + std::to_string(code) + ")";
     ASSERT_TRUE(eventually([&] { return describe(connection.linkStatus()) == notSent; }))
         << describe(connection.linkStatus());
@@ -371,9 +371,8 @@ TEST_F(HostConnectionTest, AnAcknowledgementThatCannotBeSentIsShownUntilOneIs)
     connection.setSendCall(&sendThatFindsNoNetwork);
     ASSERT_TRUE(host.sendTo(panelPort(), "QVL_IP_COORD:1,2,3,4,5,6"));
     const int code = networkUnreachableCode();
-    const std::string notSent =
-        "An acknowledgement was not sent: " + socketapi::errorMessage(code) + " (" +
-        std::to_string(code) + ")";
+    const std::string notSent = "Not sent: An acknowledgement: " + socketapi::errorMessage(code) +
+                                " (" + std::to_string(code) + ")";
     ASSERT_TRUE(eventually([&] { return describe(connection.linkStatus()) == notSent; }))
         << describe(connection.linkStatus());
     EXPECT_TRUE(waitUntil([&] { return view.lastX() == "1.0000"; }));

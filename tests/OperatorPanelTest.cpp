@@ -76,7 +76,7 @@ TEST_F(OperatorPanelTest, EveryPressShowsAndTheLockLetsOnlyStopThrough)
     expectSilence();
 
     window->findChild<QAction*>("actionLockForCleaning")->trigger();
-    EXPECT_TRUE(statusLine().startsWith("Locked for cleaning, 20 s left"))
+    EXPECT_TRUE(statusLine().contains("; locked for cleaning, 20 s left"))
         << statusLine().toStdString();
     touch("doneButton");
     QTest::mouseClick(button("deleteButton"), Qt::LeftButton);
@@ -86,7 +86,7 @@ TEST_F(OperatorPanelTest, EveryPressShowsAndTheLockLetsOnlyStopThrough)
     QTest::keyClick(button("doneButton"), Qt::Key_F2);
     EXPECT_EQ(host.receive(10s), "QVL_PENDRA_2") << "keys are not locked";
     EXPECT_TRUE(
-        QTest::qWaitFor([&] { return statusLine().startsWith("Locked for cleaning, 19"); }, 3000));
+        QTest::qWaitFor([&] { return statusLine().contains("; locked for cleaning, 19"); }, 3000));
 }
 
 TEST_F(OperatorPanelTest, AQuietHostIsToldWithTheTimeOfItsLastMessage)

@@ -45,8 +45,8 @@ TEST_F(PanelWindowTest, ShowsTheTemplatesControlsInPlace)
     QStringList items;
     for (QAction* action : options->actions())
         items << action->text();
-    EXPECT_EQ(items, QStringList({"&Setup", "&About", "", "&Full screen", "&Lock for cleaning", "",
-                                  "E&xit"}));
+    EXPECT_EQ(items, QStringList({"&Setup", "&About", "", "La&nguage", "&Full screen",
+                                  "&Lock for cleaning", "", "E&xit"}));
 }
 
 TEST_F(PanelWindowTest, FocusStartsOnF1AndTabVisitsTheVisibleButtons)
@@ -609,19 +609,19 @@ TEST_F(ScaledPanelTest, RendersThePanelAndDialogsForPeopleToLookAt)
     // The panel in each state the status line knows.
     const std::string endpoint = "10.0.0.5:7712";
     const std::vector<std::pair<const char*, LinkStatus>> states{
-        {"connecting", {LinkState::Connecting, endpoint, 1, {}}},
+        {"connecting", {LinkState::Connecting, endpoint, 1}},
         {"not-connected",
-         {LinkState::NotConnected, endpoint, 1,
-          "Couldn't bind to 10.1.2.3: Cannot assign requested address (99)"}},
+         {LinkState::NotConnected, endpoint, 1, LinkProblem::OpenFailed,
+          "Couldn't bind to 10.1.2.3", 99}},
         {"retrying",
-         {LinkState::NotConnected, endpoint, 1,
-          "Couldn't bind to 10.1.2.3: Cannot assign requested address (99)", true}},
+         {LinkState::NotConnected, endpoint, 1, LinkProblem::OpenFailed,
+          "Couldn't bind to 10.1.2.3", 99, true}},
         {"send-failed",
-         {LinkState::SendFailed, endpoint, 2,
-          "F4 STOP EXECUTION was not sent: Network is unreachable (101)", false, true}},
-        {"waiting", {LinkState::WaitingForHost, endpoint, 1, {}}},
-        {"connected", {LinkState::Connected, endpoint, 2, {}}},
-        {"no-answer", {LinkState::NoAnswer, endpoint, 2, {}}}};
+         {LinkState::SendFailed, endpoint, 2, LinkProblem::NotSent, "QVL_PENDRA_4", 101, false,
+          true}},
+        {"waiting", {LinkState::WaitingForHost, endpoint, 1}},
+        {"connected", {LinkState::Connected, endpoint, 2}},
+        {"no-answer", {LinkState::NoAnswer, endpoint, 2}}};
     for (const auto& [name, status] : states) {
         window->showLinkStatus(status);
         EXPECT_TRUE(window->grab().save(folder + "/panel-" + name + scale + ".png"));

@@ -1,5 +1,6 @@
 #include "ui/SetupDialog.h"
 
+#include "tests/InkSupport.h"
 #include "tests/UiTestSupport.h"
 
 #include <QFontDatabase>
@@ -41,6 +42,50 @@ TEST(SetupDialogTest, ShowsEveryCaptionWholeInItsArrangementWhateverTheFont)
         EXPECT_LT(at("remoteAddressEdit").bottom(), at("remotePortEdit").top()) << face;
         setup.hide();
     }
+}
+
+// Judged by what is drawn: a caption its cell cuts has less ink than the same
+// text drawn alone in the same font, or ink up to the cell's edge. Italic
+// faces lean out of their advance on either side; a translation may be
+// longer. Also under wine.
+TEST(SetupDialogTest, DrawsEveryCaptionWholeWhateverTheFontAndText)
+{
+    SetupDialog setup;
+    const auto expectWhole = [&setup](const std::string& face) {
+        setup.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&setup));
+        setup.layout()->activate();
+        for (QLabel* caption : setup.findChildren<QLabel*>()) {
+            const QImage drawn = caption->grab().toImage();
+            const QRgb background = commonestColour(drawn);
+            const QRect ink = inkBounds(drawn, background);
+            const QRect whole = inkBounds(
+                drawnAlone(*caption, caption->text(), background, drawn.devicePixelRatio()),
+                background);
+            const std::string name = caption->objectName().toStdString() + " in " + face + " (" +
+                                     QFontInfo(caption->font()).family().toStdString() + ")";
+            EXPECT_GE(ink.width(), whole.width() - 1) << name;
+            EXPECT_GE(ink.height(), whole.height() - 1) << name;
+            EXPECT_TRUE(ink.left() > 0 && ink.right() < drawn.width() - 1)
+                << name << ": ink from " << ink.left() << " to " << ink.right() << " of "
+                << drawn.width();
+        }
+        setup.hide();
+    };
+    QFont large = setup.font();
+    large.setPointSize(20);
+    QFont italic = setup.font();
+    italic.setItalic(true);
+    QFont serifItalic(QStringLiteral("serif"), 16);
+    serifItalic.setStyleHint(QFont::Serif);
+    serifItalic.setItalic(true);
+    for (const QFont& font : {setup.font(), large, italic, serifItalic}) {
+        setup.setFont(font);
+        expectWhole(font.toString().toStdString());
+    }
+    setup.findChild<QLabel*>("localAddressCaption")
+        ->setText(QStringLiteral("Adresse IP de cet ordinateur :"));
+    expectWhole("a longer caption");
 }
 
 // Qt on Windows flags a press as a repeat when it never saw that key's last

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/ReadoutLabel.h"
+#include "ui/StatusLine.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -81,6 +82,10 @@ inline QStringList cutCaptions(const QWidget& dialog)
             text = readout->text();
             room = readout->contentsRect();
             metrics = QFontMetrics(readout->fittedFont());
+        } else if (const auto* status = qobject_cast<const StatusLine*>(control)) {
+            // A text longer than the line is drawn elided: what is drawn must fit.
+            text = status->shownText();
+            room = status->contentsRect();
         } else if (const auto* label = qobject_cast<const QLabel*>(control)) {
             text = label->text();
             room = label->contentsRect();

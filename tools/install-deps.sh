@@ -10,10 +10,29 @@ packages=(
     g++
     qt6-base-dev
     qt6-svg-dev
+    # The status line's test switches Qt's accessibility on, as a screen
+    # reader's arrival does, to count what it tells.
+    qt6-base-private-dev
+    # lrelease and lupdate make and check the catalogues; Qt's own
+    # catalogues translate its dialogs' buttons; python3 runs the check
+    # that every catalogue is complete.
+    qt6-l10n-tools
+    qt6-translations-l10n
+    python3
     fonts-liberation
+    # Liberation Sans compiled into pendra; a Chinese, Japanese and Korean face for the captions' tests.
+    fonts-liberation2
+    fonts-wqy-microhei
     xvfb
     xauth
     xdotool
+    # The accessibility test reads the real panel as a screen reader does:
+    # a session bus of its own (dbus, with dbus-x11 for X sessions), at-spi2-core's
+    # accessibility bus and registry, and pyatspi to read them from Python.
+    dbus
+    dbus-x11
+    at-spi2-core
+    python3-pyatspi
     libgtest-dev
     libgmock-dev
     clang

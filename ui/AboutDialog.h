@@ -19,6 +19,8 @@ public:
     ~AboutDialog() override;
 
 private:
+    void fitTexts();
+
     std::unique_ptr<Ui::AboutDialog> ui;
 };
 

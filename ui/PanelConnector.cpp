@@ -28,7 +28,7 @@ void PanelConnector::connectAndGreet()
     QString text = QString::fromStdString(connection.failureMessage()) + QLatin1Char('\n') +
                    QString::fromStdString(connection.failureDescription());
     if (settings.remoteAddress.empty())
-        text += QStringLiteral("\nNo host address is set: open Options, Setup.");
+        text += QLatin1Char('\n') + tr("No host address is set: open Options, Setup.");
     boxes->connectionFailed(text);
 }
 

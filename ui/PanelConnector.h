@@ -19,6 +19,8 @@ class PanelNotices;
 // operator set in Setup is told too; values stored back unchanged are not.
 class PanelConnector : public QObject
 {
+    Q_OBJECT
+
 public:
     PanelConnector(QWidget* window, HostConnection& connection, ConnectionSettings& settings,
                    std::function<int()> displayErrors);

@@ -1,15 +1,18 @@
 #include "ui/PanelWindow.h"
 
+#include "panel/CommandNames.h"
 #include "panel/ConnectionSettings.h"
 #include "panel/HostConnection.h"
 #include "panel/PanelProtocol.h"
 #include "ui/AboutDialog.h"
 #include "ui/CleaningLock.h"
+#include "ui/FunctionButtons.h"
 #include "ui/FunctionKeyFilter.h"
+#include "ui/LanguageChoice.h"
+#include "ui/LanguageMenu.h"
 #include "ui/PanelConnector.h"
 #include "ui/PanelNotices.h"
 #include "ui/Pictures.h"
-#include "ui/PressMark.h"
 #include "ui/ReadoutBoard.h"
 #include "ui/SetupDialog.h"
 #include "ui/SystemMenuAbout.h"
@@ -39,9 +42,12 @@ Q_LOGGING_CATEGORY(frameLog, "pendra.frames", QtWarningMsg)
 PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& connectionSettings,
                          QWidget* parent)
     : QDialog(parent), ui(std::make_unique<Ui::PanelWindow>()), connection(hostConnection),
-      settings(connectionSettings), worker(hostConnection, *this)
+      settings(connectionSettings), languages(std::make_unique<LanguageChoice>(settings)),
+      worker(hostConnection, *this)
 {
     connection.setPanelReady();
+    // Before the controls are made, so that they come in the operator's language.
+    languages->applyStored();
     ui->setupUi(this);
     // Always on top of the host application's windows, with a task-bar entry
     // of its own; it may fill the screen, to be read from across the machine.
@@ -73,7 +79,7 @@ PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& con
     // the start, whatever box the window shows.
     worker.start();
     connector->connectAndGreet();
-    functionButtons[0]->setFocus();
+    functionButtons->buttons()[0]->setFocus();
     // Opens at the template's size, and may shrink to three quarters of it.
     // Room beyond the template's size goes to the controls, not the status line.
     ui->clientArea->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
@@ -96,8 +102,9 @@ PanelWindow::~PanelWindow()
 void PanelWindow::bindControls()
 {
     readouts = std::make_unique<ReadoutBoard>(*ui);
-    functionButtons = {ui->doneButton, ui->deleteButton, ui->movePointButton,
-                       ui->stopExecutionButton, ui->continueExecutionButton};
+    functionButtons = std::make_unique<FunctionButtons>(
+        std::array<QPushButton*, 5>{ui->doneButton, ui->deleteButton, ui->movePointButton,
+                                    ui->stopExecutionButton, ui->continueExecutionButton});
 
     // One handler for the command ids 1004 to 1015: F1 to F5, then the
     // hidden F6 to F12, which send nothing.
@@ -124,8 +131,7 @@ void PanelWindow::bindControls()
     connect(ui->actionExit, &QAction::triggered, this, &PanelWindow::reject);
     connect(ui->actionFullScreen, &QAction::triggered, this, &PanelWindow::setFullScreen);
     connect(ui->actionLockForCleaning, &QAction::triggered, this, &PanelWindow::lockForCleaning);
-    for (std::size_t i = 0; i < functionButtons.size(); ++i)
-        pressMarks[i] = new PressMark(functionButtons[i]);
+    new LanguageMenu(ui->menuOptions, ui->actionFullScreen, *languages);
 
     // Function keys count wherever the focus is in this window, and go on to
     // the control that has it.
@@ -144,7 +150,7 @@ bool PanelWindow::nativeEvent(const QByteArray& eventType, void* message, qintpt
 
 void PanelWindow::applyLook()
 {
-    loadButtonPictures();
+    functionButtons->retranslate();
     readouts->applyLook();
     restartFont = ui->restartButton->font();
 }
@@ -152,28 +158,11 @@ void PanelWindow::applyLook()
 void PanelWindow::applyScales(const PanelLayout::Scales& scales)
 {
     readouts->scale(scales.readouts);
-    for (QPushButton* button : functionButtons) {
-        if (!button->icon().isNull())
-            button->setIconSize(pictures::kButtonPictureSize * scales.buttons);
-    }
+    ui->statusLine->scale(scales.readouts);
+    functionButtons->scale(scales.buttons);
     QFont restart = restartFont;
     restart.setPointSizeF(restartFont.pointSizeF() * scales.buttons);
     ui->restartButton->setFont(restart);
-}
-
-void PanelWindow::loadButtonPictures()
-{
-    for (std::size_t i = 0; i < functionButtons.size(); ++i) {
-        QPushButton* button = functionButtons[i];
-        const QIcon picture = pictures::buttonPicture(buttonCommands[i].bitmapId);
-        // Without its picture a button keeps its key name, and still sends.
-        if (picture.isNull())
-            continue;
-        button->setAccessibleName(button->text());
-        button->setText(QString());
-        button->setIcon(picture);
-        button->setIconSize(pictures::kButtonPictureSize);
-    }
 }
 
 void PanelWindow::resetReadouts()
@@ -190,15 +179,14 @@ void PanelWindow::showErrorReadouts(bool show)
 void PanelWindow::functionButtonClicked(int id)
 {
     const int index = id - kFirstFunctionButtonId;
-    if (index >= 0 && static_cast<std::size_t>(index) < functionButtons.size() &&
+    if (index >= 0 && static_cast<std::size_t>(index) < functionButtons->buttons().size() &&
         connection.sendButtonCommand(static_cast<std::size_t>(index)))
         markPress(static_cast<std::size_t>(index));
 }
 
 void PanelWindow::markPress(std::size_t index)
 {
-    if (index < pressMarks.size())
-        pressMarks[index]->flash();
+    functionButtons->markPress(index);
 }
 
 void PanelWindow::restart()
@@ -256,6 +244,8 @@ void PanelWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange)
         ui->actionFullScreen->setChecked(isFullScreen());
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
     QDialog::changeEvent(event);
 }
 
@@ -341,14 +331,25 @@ void PanelWindow::applyReadouts(const ReadoutTexts& texts)
     readouts->apply(texts);
 }
 
+void PanelWindow::retranslate()
+{
+    // The window's title and the readouts' names are never translated.
+    ui->retranslateUi(this);
+    functionButtons->retranslate();
+    if (systemMenuAbout)
+        systemMenuAbout->retranslate();
+    refreshStatusLine();
+}
+
 void PanelWindow::refreshStatusLine()
 {
-    QString text = QString::fromStdString(describe(shownStatus));
+    // The state of the link leads; the lock's countdown comes next.
+    QStringList parts = statusParts(shownStatus);
     if (lockSecondsLeft > 0)
-        text = tr("Locked for cleaning, %1 s left: only STOP EXECUTION takes a touch; %2")
-                   .arg(lockSecondsLeft)
-                   .arg(text);
-    ui->statusLine->setText(text);
+        parts.insert(1, tr("locked for cleaning, %1 s left: only %2 takes a touch")
+                            .arg(lockSecondsLeft)
+                            .arg(CommandNames::buttonName(3)));
+    ui->statusLine->setText(parts.join(QStringLiteral("; ")));
 }
 
 } // namespace pendra

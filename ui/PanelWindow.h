@@ -24,7 +24,8 @@ class CleaningLock;
 class ConnectionSettings;
 class HostConnection;
 class PanelConnector;
-class PressMark;
+class FunctionButtons;
+class LanguageChoice;
 class ReadoutBoard;
 class SystemMenuAbout;
 
@@ -78,7 +79,8 @@ private:
 
     void bindControls();
     void applyLook();
-    void loadButtonPictures();
+    // The texts again, in the language now installed.
+    void retranslate();
     void resetReadouts();
     void functionButtonClicked(int id);
     // Marks the button whose command just went out.
@@ -92,8 +94,8 @@ private:
     ConnectionSettings& settings;
     std::unique_ptr<ReadoutBoard> readouts;
     std::unique_ptr<SystemMenuAbout> systemMenuAbout;
-    std::array<QPushButton*, 5> functionButtons{};
-    std::array<PressMark*, 5> pressMarks{};
+    std::unique_ptr<LanguageChoice> languages;
+    std::unique_ptr<FunctionButtons> functionButtons;
     PanelConnector* connector = nullptr;
     CleaningLock* cleaningLock = nullptr;
     QFont restartFont;

@@ -13,6 +13,18 @@ ReadoutBoard::ReadoutBoard(const Ui::PanelWindow& ui)
       errorValueLabels{ui.exValue, ui.eyValue, ui.ezValue}, errorNameLabels{ui.exName, ui.eyName,
                                                                             ui.ezName}
 {
+    // Assistive technology reads a name and its value as one readout, named
+    // by the name's text (ReadoutAccessible): the name labels the value. The
+    // value's own accessible name keeps QLabel from telling of each new value
+    // as a new name; the value tells of itself (ReadoutLabel::showValue).
+    auto pair = [](ReadoutLabel* name, ReadoutLabel* value) {
+        name->setBuddy(value);
+        value->setAccessibleName(name->text());
+    };
+    for (std::size_t i = 0; i < axisLabels.size(); ++i)
+        pair(axisLabels[i], valueLabels[i]);
+    for (std::size_t i = 0; i < errorNameLabels.size(); ++i)
+        pair(errorNameLabels[i], errorValueLabels[i]);
 }
 
 template <typename Action> void ReadoutBoard::forEachLabel(Action action) const
@@ -72,10 +84,9 @@ void ReadoutBoard::setLive(bool live)
 
 void ReadoutBoard::apply(const ReadoutTexts& texts)
 {
-    // A label given the text it shows is not repainted: QLabel looks first.
     auto show = [](ReadoutLabel* label, const std::optional<std::string>& text) {
         if (text)
-            label->setText(QString::fromStdString(*text));
+            label->showValue(QString::fromStdString(*text));
     };
     for (std::size_t i = 0; i < valueLabels.size(); ++i)
         show(valueLabels[i], texts.values[i]);

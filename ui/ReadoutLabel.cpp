@@ -2,6 +2,7 @@
 
 #include "panel/PanelProtocol.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QFontInfo>
 #include <QPainter>
@@ -106,6 +107,18 @@ QString ReadoutLabel::shownText() const
     return showsValues && fitted().cramped
                ? QString::fromLatin1(kUnreadableReadout.data(), kUnreadableReadout.size())
                : text();
+}
+
+void ReadoutLabel::showValue(const QString& value)
+{
+    // A label given the text it shows is not repainted, nor is it news.
+    if (value == text())
+        return;
+    setText(value);
+    if (QAccessible::isActive()) {
+        QAccessibleValueChangeEvent changed(this, shownText());
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 const ReadoutLabel::Fit& ReadoutLabel::fitted() const

@@ -42,6 +42,11 @@ public:
     void setShowsValues(bool values);
     // What is drawn: the text, or that marker.
     QString shownText() const;
+    // Shows a value, and tells assistive technology of it once, as the
+    // readout's new value (ReadoutAccessible). QLabel would also tell of each
+    // new text as a new name, unless the label has an accessible name of its
+    // own: ReadoutBoard gives its values their captions' names.
+    void showValue(const QString& value);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

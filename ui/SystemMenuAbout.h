@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 #include <functional>
 
@@ -15,12 +16,18 @@ namespace pendra {
 class SystemMenuAbout
 {
 public:
+    // The item's text: the one text of the system menu the program adds.
+    static QString itemText();
+
     SystemMenuAbout(QWidget& window, std::function<void()> showAbout);
 
     // True when the message was the item, and result then holds the answer.
     bool handle(void* message, qintptr* result) const;
+    // Says the item in the language now installed.
+    void retranslate();
 
 private:
+    QWidget& window;
     std::function<void()> showAbout;
 };
 

@@ -3,7 +3,8 @@
 namespace pendra {
 
 // Window managers here keep their window menus to themselves.
-SystemMenuAbout::SystemMenuAbout(QWidget&, std::function<void()> show) : showAbout(std::move(show))
+SystemMenuAbout::SystemMenuAbout(QWidget& shownOn, std::function<void()> show)
+    : window(shownOn), showAbout(std::move(show))
 {
 }
 
@@ -11,5 +12,7 @@ bool SystemMenuAbout::handle(void*, qintptr*) const
 {
     return false;
 }
+
+void SystemMenuAbout::retranslate() {}
 
 } // namespace pendra

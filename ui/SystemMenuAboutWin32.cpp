@@ -11,13 +11,21 @@ constexpr unsigned kAboutSystemCommand = 0x0010;
 
 } // namespace
 
-SystemMenuAbout::SystemMenuAbout(QWidget& window, std::function<void()> show)
-    : showAbout(std::move(show))
+SystemMenuAbout::SystemMenuAbout(QWidget& shownOn, std::function<void()> show)
+    : window(shownOn), showAbout(std::move(show))
 {
     if (HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(window.winId()), FALSE)) {
-        ::AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
-        ::AppendMenuA(menu, MF_STRING, kAboutSystemCommand, "&About Pendra...");
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+        ::AppendMenuW(menu, MF_STRING, kAboutSystemCommand,
+                      reinterpret_cast<const wchar_t*>(itemText().utf16()));
     }
+}
+
+void SystemMenuAbout::retranslate()
+{
+    if (HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(window.winId()), FALSE))
+        ::ModifyMenuW(menu, kAboutSystemCommand, MF_BYCOMMAND | MF_STRING, kAboutSystemCommand,
+                      reinterpret_cast<const wchar_t*>(itemText().utf16()));
 }
 
 bool SystemMenuAbout::handle(void* message, qintptr* result) const

@@ -65,7 +65,7 @@ machine='HKLM\Software\Orvane\Metrova\pendra'
 machine_values() { "$wine_runner" reg query "$machine" 2>/dev/null | tr -d '\r' | grep ' REG_' || true; }
 
 "$wine_runner" msiexec /i "$windows_msi" /qn REMOTE_IP_ADDRESS=127.0.0.1 REMOTE_IP_PORT="${ports[0]}" \
-    LOCAL_IP_ADDRESS=127.0.0.1 LOCAL_IP_PORT="${ports[1]}" DISPLAY_ERRORS=1 || fail "msiexec /i exited with $?"
+    LOCAL_IP_ADDRESS=127.0.0.1 LOCAL_IP_PORT="${ports[1]}" DISPLAY_ERRORS=1 LANGUAGE=de || fail "msiexec /i exited with $?"
 (cd "$dist" && find . -type f) >"$work/expected"
 while read -r file; do
     [[ -f "$folder/$file" ]] || fail "msiexec /i left out $file"
@@ -85,7 +85,7 @@ echo "installed: $(wc -l <"$work/expected") files in C:\\Program Files\\Pendra, 
 
 given=$(machine_values)
 [[ $(awk '{ print $1, $2, $3 }' <<<"$given" | LC_ALL=C sort | tr '\n' ' ') == "DisplayErrors REG_DWORD 0x1 \
-Local_IP_Address REG_SZ 127.0.0.1 Local_IP_Port REG_SZ ${ports[1]} Remote_IP_Address REG_SZ 127.0.0.1 \
+Language REG_SZ de Local_IP_Address REG_SZ 127.0.0.1 Local_IP_Port REG_SZ ${ports[1]} Remote_IP_Address REG_SZ 127.0.0.1 \
 Remote_IP_Port REG_SZ ${ports[0]} " ]] || fail "msiexec /i wrote under $machine: $given"
 echo "reg query $machine:"$'\n'"$given"
 

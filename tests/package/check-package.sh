@@ -79,6 +79,8 @@ tags=$(grep -E '^[EW]: ' <<<"$tags" || true)
 [[ -z $tags ]] || fail "lintian: $tags"
 grep -q 'Permission is hereby granted' <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/pendra/copyright) ||
     fail "the copyright file lacks the licence's text"
+grep -q 'SIL OPEN FONT LICENSE Version 1.1' <(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/pendra/copyright) ||
+    fail "the copyright file lacks the licence of the font compiled into pendra"
 
 if [[ $failures -ne 0 ]]; then
     echo "$failures check(s) failed"

@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation>%1 に接続中…</translation>
+        <translation>接続中：%1…</translation>
     </message>
     <message>
         <source>Not connected: %1; trying again every %2 s</source>
@@ -144,19 +144,19 @@
     </message>
     <message>
         <source>Waiting for the host at %1</source>
-        <translation>%1 のホストを待機中</translation>
+        <translation>ホスト待機中：%1</translation>
     </message>
     <message>
         <source>Connected to %1, host version %2</source>
-        <translation>%1 に接続済み、ホストバージョン %2</translation>
+        <translation>接続済み：%1、ホストバージョン %2</translation>
     </message>
     <message>
         <source>No answer from %1: nothing listens on that port</source>
-        <translation>%1 から応答なし：このポートで待ち受けているプログラムがありません</translation>
+        <translation>応答なし：%1、このポートで待ち受けているプログラムがありません</translation>
     </message>
     <message>
         <source>Not sent: %1: %2</source>
-        <translation>%1 を送信できません：%2</translation>
+        <translation>送信失敗：%1：%2</translation>
     </message>
     <message>
         <source>%1 sent at %2</source>

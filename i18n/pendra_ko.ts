@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation>%1에 연결 중…</translation>
+        <translation>연결 중: %1…</translation>
     </message>
     <message>
         <source>Not connected: %1; trying again every %2 s</source>
@@ -144,15 +144,15 @@
     </message>
     <message>
         <source>Waiting for the host at %1</source>
-        <translation>%1에서 호스트 대기 중</translation>
+        <translation>호스트 대기 중: %1</translation>
     </message>
     <message>
         <source>Connected to %1, host version %2</source>
-        <translation>%1에 연결됨, 호스트 버전 %2</translation>
+        <translation>연결됨: %1, 호스트 버전 %2</translation>
     </message>
     <message>
         <source>No answer from %1: nothing listens on that port</source>
-        <translation>%1에서 응답 없음: 해당 포트에서 수신 대기 중인 프로그램 없음</translation>
+        <translation>응답 없음: %1, 해당 포트에서 수신 대기 중인 프로그램 없음</translation>
     </message>
     <message>
         <source>Not sent: %1: %2</source>

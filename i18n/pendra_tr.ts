@@ -132,7 +132,7 @@
     </message>
     <message>
         <source>Connecting to %1…</source>
-        <translation>%1 adresine bağlanılıyor…</translation>
+        <translation>Bağlanılıyor: %1…</translation>
     </message>
     <message>
         <source>Not connected: %1; trying again every %2 s</source>
@@ -144,15 +144,15 @@
     </message>
     <message>
         <source>Waiting for the host at %1</source>
-        <translation>%1 adresindeki ana bilgisayar bekleniyor</translation>
+        <translation>Bekleniyor: %1 adresindeki ana bilgisayar</translation>
     </message>
     <message>
         <source>Connected to %1, host version %2</source>
-        <translation>%1 adresine bağlanıldı, ana bilgisayar sürümü %2</translation>
+        <translation>Bağlandı: %1, ana bilgisayar sürümü %2</translation>
     </message>
     <message>
         <source>No answer from %1: nothing listens on that port</source>
-        <translation>%1 adresinden yanıt yok: bu portu dinleyen yok</translation>
+        <translation>Yanıt yok: %1, bu portu dinleyen yok</translation>
     </message>
     <message>
         <source>Not sent: %1: %2</source>

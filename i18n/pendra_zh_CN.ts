@@ -152,11 +152,11 @@
     </message>
     <message>
         <source>No answer from %1: nothing listens on that port</source>
-        <translation>%1 无应答：该端口上没有程序在监听</translation>
+        <translation>无应答：%1，该端口上没有程序在监听</translation>
     </message>
     <message>
         <source>Not sent: %1: %2</source>
-        <translation>%1 未发送：%2</translation>
+        <translation>未发送：%1：%2</translation>
     </message>
     <message>
         <source>%1 sent at %2</source>

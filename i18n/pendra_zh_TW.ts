@@ -152,11 +152,11 @@
     </message>
     <message>
         <source>No answer from %1: nothing listens on that port</source>
-        <translation>%1 無回應：該連接埠上沒有程式在接聽</translation>
+        <translation>無回應：%1，該連接埠上沒有程式在接聽</translation>
     </message>
     <message>
         <source>Not sent: %1: %2</source>
-        <translation>%1 未送出：%2</translation>
+        <translation>未送出：%1：%2</translation>
     </message>
     <message>
         <source>%1 sent at %2</source>

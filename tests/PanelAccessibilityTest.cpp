@@ -38,6 +38,9 @@ protected:
                 line += " = " + child->text(QAccessible::Value);
             if (area->indexOfChild(child) != i || child->parent() != area)
                 line += " (not found back in the client area)";
+            // A button is read alone: the mark a press leaves is only drawn.
+            if (child->childCount() != 0)
+                line += QStringLiteral(" (with %1 children)").arg(child->childCount());
             seen << line;
         }
         return seen.join("; ").toStdString();

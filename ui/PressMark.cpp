@@ -5,7 +5,7 @@
 
 namespace pendra {
 
-PressMark::PressMark(QWidget* button) : QWidget(button)
+PressMark::PressMark(QWidget* button) : QFocusFrame(button)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);

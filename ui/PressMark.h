@@ -1,7 +1,7 @@
 #pragma once
 
+#include <QFocusFrame>
 #include <QTimer>
-#include <QWidget>
 #include <chrono>
 
 namespace pendra {
@@ -9,8 +9,10 @@ namespace pendra {
 // Marks a button for a moment after its command went to the host: a thick
 // frame over the picture, in a colour none of the pictures uses, so that an
 // operator a step away, or one whose finger hides the button, sees that the
-// press counted. It takes no input and follows the button's size.
-class PressMark : public QWidget
+// press counted. It takes no input and follows the button's size. A frame
+// drawn over a control, as a focus frame is: assistive technology passes
+// over it, as it does over Qt's focus frames, and reads the button alone.
+class PressMark : public QFocusFrame
 {
 public:
     static constexpr std::chrono::milliseconds kShownFor{500};

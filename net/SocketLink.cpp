@@ -223,10 +223,12 @@ void SocketLink::run()
             wakeEvent->reset();
         pass = LinkPass{};
         // A waiting command goes out on this pass even while datagrams keep
-        // arriving, and before the link closes: what a writer queued before
-        // the close request is never dropped.
+        // arriving, and before the link closes. The request is read before
+        // the queue is taken: whatever a writer queued before asking to
+        // close is then in the queue this pass sends, never dropped.
+        const bool closing = closeRequested;
         flushSendQueue();
-        if (closeRequested) {
+        if (closing) {
             if (passHandler)
                 passHandler->beforeClose(*this, pass);
             break;

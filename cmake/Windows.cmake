@@ -44,6 +44,10 @@ install(TARGETS pendra pendra-hostsim RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 # The licence of the font compiled into pendra.exe (ui/CMakeLists.txt writes it).
 install(FILES ${PENDRA_FONT_LICENCE_FILE} DESTINATION .)
+# The group-policy templates, for IT's PolicyDefinitions folder: pendra.admx
+# and one pendra.adml in a folder per language.
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/res/windows/policy/ DESTINATION policy
+    FILES_MATCHING PATTERN "*.admx" PATTERN "*.adml")
 set(CPACK_STRIP_FILES ON)
 set(pendra_plugins)
 foreach(plugin QWindowsIntegrationPlugin QWindowsVistaStylePlugin QSvgIconPlugin QSvgPlugin)
@@ -66,7 +70,8 @@ set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
 include(CPack)
 
-# The MSI's description; tools/build-windows.sh runs wixl on it in this
-# folder, with the dist folder's files. The icon's path is relative to it.
+# The MSI's description; tools/make-msi.sh (run by tools/build-windows.sh)
+# runs wixl on it in this folder, with the dist folder's files. The icon's
+# path is relative to it.
 set(PENDRA_ICON_FILE ui/pendra.ico)
 configure_file(${PROJECT_SOURCE_DIR}/res/windows/pendra.wxs.in ${CMAKE_BINARY_DIR}/pendra.wxs @ONLY)

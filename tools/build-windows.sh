@@ -57,33 +57,8 @@ rm -rf "$build/dist"
 cmake --install "$build" --prefix "$build/dist"
 (cd "$build" && cpack -G ZIP >/dev/null)
 
-# The same folder as an MSI, for roll-out by IT: every file of it under
-# C:\Program Files\Pendra (component group PendraFiles), described by
-# pendra.wxs.
+# The same folder as an MSI, for roll-out by IT.
 echo "=== windows: MSI"
+"$root/tools/make-msi.sh" "$build"
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-# The folder's own files first, then those of its subfolders: wixl-heat
-# starts a directory entry whenever the folder changes.
-(cd "$build" && find dist -maxdepth 1 -type f | LC_ALL=C sort &&
-    find dist -mindepth 2 -type f | LC_ALL=C sort) |
-    wixl-heat --prefix dist/ --directory-ref INSTALLDIR --component-group PendraFiles \
-        --var var.SourceDir --win64 >"$build/pendra-files.wxs"
-# wixl takes the files' paths relative to where it runs.
-msi="$build/pendra-$version-x64.msi"
-(cd "$build" && wixl --arch x64 --define SourceDir=dist --define Win64=yes --output "$msi" \
-    pendra.wxs pendra-files.wxs)
-# wixl takes no condition on a component: each Given_X gets X as its own, so
-# only a property given to msiexec writes its value. Removing the product
-# (REMOVE=ALL, also the old one's removal in a major upgrade) must find the
-# component enabled to take its value away: wine leaves a disabled one be.
-# The properties are made secure, so that they reach the installer's service
-# when a user who is not an administrator installs with elevation.
-table() { msiinfo export "$msi" "$1" | tr -d '\r'; }
-secure=$(table Property | awk -F'\t' '$1 == "SecureCustomProperties" { print $2 }')
-for property in $(table Component | sed -n 's/^Given_\([A-Z_]*\)\t.*/\1/p'); do
-    condition="$property OR REMOVE~=\"ALL\""
-    msibuild "$msi" -q "UPDATE \`Component\` SET \`Condition\` = '$condition' WHERE \`Component\` = 'Given_$property'"
-    secure+=";$property"
-done
-msibuild "$msi" -q "UPDATE \`Property\` SET \`Value\` = '${secure#;}' WHERE \`Property\` = 'SecureCustomProperties'"
-echo "windows: $build/dist, $build/pendra-$version-windows-x64.zip and $msi"
+echo "windows: $build/dist, $build/pendra-$version-windows-x64.zip and $build/pendra-$version-x64.msi"

@@ -17,6 +17,18 @@
     </message>
 </context>
 <context>
+    <name>AdministratorMark</name>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <extracomment>A menu item whose value IT enforces; %1 is the item&apos;s own text.</extracomment>
+        <translation>%1 (establecido por el administrador)</translation>
+    </message>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>Establecido por el administrador</translation>
+    </message>
+</context>
+<context>
     <name>CommandNames</name>
     <message>
         <source>Done</source>
@@ -253,6 +265,10 @@
     <message>
         <source>Remote port</source>
         <translation>Puerto remoto</translation>
+    </message>
+    <message>
+        <source>Values on grey are set by your administrator and cannot be changed here.</source>
+        <translation>Los valores sobre fondo gris los ha establecido el administrador y no se pueden cambiar aquí.</translation>
     </message>
 </context>
 <context>

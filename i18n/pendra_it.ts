@@ -17,6 +17,18 @@
     </message>
 </context>
 <context>
+    <name>AdministratorMark</name>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <extracomment>A menu item whose value IT enforces; %1 is the item&apos;s own text.</extracomment>
+        <translation>%1 (impostato dall&apos;amministratore)</translation>
+    </message>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>Impostato dall&apos;amministratore</translation>
+    </message>
+</context>
+<context>
     <name>CommandNames</name>
     <message>
         <source>Done</source>
@@ -253,6 +265,10 @@
     <message>
         <source>Remote port</source>
         <translation>Porta remota</translation>
+    </message>
+    <message>
+        <source>Values on grey are set by your administrator and cannot be changed here.</source>
+        <translation>I valori su sfondo grigio sono impostati dall&apos;amministratore e non possono essere modificati qui.</translation>
     </message>
 </context>
 <context>

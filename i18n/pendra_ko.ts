@@ -17,6 +17,18 @@
     </message>
 </context>
 <context>
+    <name>AdministratorMark</name>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <extracomment>A menu item whose value IT enforces; %1 is the item&apos;s own text.</extracomment>
+        <translation>%1 (관리자가 설정함)</translation>
+    </message>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>관리자가 설정함</translation>
+    </message>
+</context>
+<context>
     <name>CommandNames</name>
     <message>
         <source>Done</source>
@@ -253,6 +265,10 @@
     <message>
         <source>Remote port</source>
         <translation>원격 포트</translation>
+    </message>
+    <message>
+        <source>Values on grey are set by your administrator and cannot be changed here.</source>
+        <translation>회색 바탕의 값은 관리자가 설정했으며 여기서 변경할 수 없습니다.</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,18 @@
     </message>
 </context>
 <context>
+    <name>AdministratorMark</name>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <extracomment>A menu item whose value IT enforces; %1 is the item&apos;s own text.</extracomment>
+        <translation>%1 (ustawione przez administratora)</translation>
+    </message>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>Ustawione przez administratora</translation>
+    </message>
+</context>
+<context>
     <name>CommandNames</name>
     <message>
         <source>Done</source>
@@ -253,6 +265,10 @@
     <message>
         <source>Remote port</source>
         <translation>Zdalny port</translation>
+    </message>
+    <message>
+        <source>Values on grey are set by your administrator and cannot be changed here.</source>
+        <translation>Wartości na szarym tle ustawił administrator i nie można ich tutaj zmienić.</translation>
     </message>
 </context>
 <context>

@@ -17,6 +17,18 @@
     </message>
 </context>
 <context>
+    <name>AdministratorMark</name>
+    <message>
+        <source>%1 (set by your administrator)</source>
+        <extracomment>A menu item whose value IT enforces; %1 is the item&apos;s own text.</extracomment>
+        <translation>%1 (definido pelo administrador)</translation>
+    </message>
+    <message>
+        <source>Set by your administrator</source>
+        <translation>Definido pelo administrador</translation>
+    </message>
+</context>
+<context>
     <name>CommandNames</name>
     <message>
         <source>Done</source>
@@ -253,6 +265,10 @@
     <message>
         <source>Remote port</source>
         <translation>Porta remota</translation>
+    </message>
+    <message>
+        <source>Values on grey are set by your administrator and cannot be changed here.</source>
+        <translation>Os valores em fundo cinza foram definidos pelo administrador e não podem ser alterados aqui.</translation>
     </message>
 </context>
 <context>

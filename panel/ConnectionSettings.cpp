@@ -1,7 +1,7 @@
 #include "panel/ConnectionSettings.h"
 
 #include "net/SocketApi.h"
-#include "panel/MachineDefaults.h"
+#include "panel/MachineValues.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,11 +12,7 @@ namespace pendra {
 
 namespace {
 
-const QString kLocalAddressKey = QStringLiteral("Local_IP_Address");
-const QString kRemoteAddressKey = QStringLiteral("Remote_IP_Address");
-const QString kLocalPortKey = QStringLiteral("Local_IP_Port");
-const QString kRemotePortKey = QStringLiteral("Remote_IP_Port");
-const QString kDisplayErrorsKey = QStringLiteral("DisplayErrors");
+using Key = ConnectionSettings;
 
 // The texts and their built-in defaults, in the order they are stored.
 struct TextValue
@@ -27,10 +23,10 @@ struct TextValue
 };
 
 const TextValue kTextValues[] = {
-    {kLocalAddressKey, &ConnectionSettings::localAddress, ""},
-    {kRemoteAddressKey, &ConnectionSettings::remoteAddress, ""},
-    {kLocalPortKey, &ConnectionSettings::localPort, ConnectionSettings::kDefaultLocalPort},
-    {kRemotePortKey, &ConnectionSettings::remotePort, ConnectionSettings::kDefaultRemotePort},
+    {Key::kLocalAddressKey, &ConnectionSettings::localAddress, ""},
+    {Key::kRemoteAddressKey, &ConnectionSettings::remoteAddress, ""},
+    {Key::kLocalPortKey, &ConnectionSettings::localPort, ConnectionSettings::kDefaultLocalPort},
+    {Key::kRemotePortKey, &ConnectionSettings::remotePort, ConnectionSettings::kDefaultRemotePort},
 };
 
 // A stored DisplayErrors shows the readouts when it is a number other than 0.
@@ -71,19 +67,21 @@ QString ConnectionSettings::storeLocation() const
 
 void ConnectionSettings::loadSettings(int& displayErrors)
 {
-    // The user's own value first, then the machine's, then the built-in one.
+    // What IT enforces first, then the user's own value, then IT's default,
+    // then the built-in one.
     const auto store = openStore();
-    const MachineDefaults machine(applicationName);
-    for (const TextValue& value : kTextValues) {
+    const MachineValues enforced(applicationName, MachineValues::Rank::Enforced);
+    const MachineValues machine(applicationName, MachineValues::Rank::Defaults);
+    const auto inForce = [&](const QString& key, const QString& builtIn) {
+        const QString rule = enforced.value(key);
+        if (!rule.isEmpty())
+            return QVariant(rule);
+        return store->contains(key) ? store->value(key) : QVariant(machine.valueOr(key, builtIn));
+    };
+    for (const TextValue& value : kTextValues)
         this->*value.text =
-            store->contains(value.key)
-                ? store->value(value.key).toString().toStdString()
-                : machine.valueOr(value.key, QString::fromLatin1(value.builtIn)).toStdString();
-    }
-    displayErrors =
-        displayErrorsFrom(store->contains(kDisplayErrorsKey)
-                              ? store->value(kDisplayErrorsKey)
-                              : machine.valueOr(kDisplayErrorsKey, QStringLiteral("0")));
+            inForce(value.key, QString::fromLatin1(value.builtIn)).toString().toStdString();
+    displayErrors = displayErrorsFrom(inForce(kDisplayErrorsKey, QStringLiteral("0")));
     // The store says what went wrong only once it has been read.
     const QString place = storeLocation();
     unreadable.clear();
@@ -97,34 +95,64 @@ void ConnectionSettings::loadSettings(int& displayErrors)
     else if (store->status() != QSettings::NoError)
         unreadable =
             QCoreApplication::translate("ConnectionSettings", "%1 cannot be read").arg(place);
-    else
+    else if (unreadable = enforced.problem(); unreadable.isEmpty())
         unreadable = machine.problem();
+}
+
+QString ConnectionSettings::enforcedText(const QString& key) const
+{
+    return MachineValues(applicationName, MachineValues::Rank::Enforced).value(key);
+}
+
+QStringList ConnectionSettings::enforcedKeys() const
+{
+    QStringList keys;
+    for (const QString& key : {kLocalAddressKey, kRemoteAddressKey, kLocalPortKey, kRemotePortKey,
+                               kDisplayErrorsKey}) {
+        if (isEnforced(key))
+            keys << key;
+    }
+    return keys;
+}
+
+QString ConnectionSettings::machineText(const QString& key) const
+{
+    return MachineValues(applicationName, MachineValues::Rank::Defaults).value(key);
 }
 
 QString ConnectionSettings::storedText(const QString& key) const
 {
+    if (const QString rule = enforcedText(key); !rule.isEmpty())
+        return rule;
     const QString own = openStore()->value(key).toString();
-    return own.isEmpty() ? MachineDefaults(applicationName).value(key) : own;
+    return own.isEmpty() ? machineText(key) : own;
 }
 
 bool ConnectionSettings::saveSettings(int displayErrors) const
 {
     // Only what differs from the value in force without the user's store is
     // kept, so that a later change by IT reaches everyone who has not chosen
-    // otherwise; a value set back to the machine's is removed.
+    // otherwise; a value set back to the machine's is removed. An enforced
+    // value is left as the user had it, to count again once IT lifts the rule.
     const auto store = openStore();
-    const MachineDefaults machine(applicationName);
+    const MachineValues machine(applicationName, MachineValues::Rank::Defaults);
     for (const TextValue& value : kTextValues) {
+        if (isEnforced(value.key))
+            continue;
         const QString text = QString::fromStdString(this->*value.text);
         if (text == machine.valueOr(value.key, QString::fromLatin1(value.builtIn)))
             store->remove(value.key);
         else
             store->setValue(value.key, text);
     }
-    if (displayErrors == displayErrorsFrom(machine.valueOr(kDisplayErrorsKey, QStringLiteral("0"))))
-        store->remove(kDisplayErrorsKey);
-    else
-        store->setValue(kDisplayErrorsKey, displayErrors);
+    const bool errorsAsMachine =
+        displayErrors == displayErrorsFrom(machine.valueOr(kDisplayErrorsKey, QStringLiteral("0")));
+    if (!isEnforced(kDisplayErrorsKey)) {
+        if (errorsAsMachine)
+            store->remove(kDisplayErrorsKey);
+        else
+            store->setValue(kDisplayErrorsKey, displayErrors);
+    }
     store->sync();
     return store->status() == QSettings::NoError;
 }

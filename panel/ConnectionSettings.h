@@ -9,14 +9,20 @@ namespace pendra {
 
 // The panel's four connection values and where they persist per user: on
 // Windows the registry key Software\Orvane\Metrova\<application>, elsewhere
-// $XDG_CONFIG_HOME/Orvane/Metrova/<application>.conf. A value the user's store
-// lacks comes from the machine-wide defaults (MachineDefaults), then from the
-// built-in ones. The ports stay texts until the link is opened.
+// $XDG_CONFIG_HOME/Orvane/Metrova/<application>.conf. A value IT enforces wins
+// over the user's; a value the user's store lacks comes from IT's defaults,
+// then from the built-in ones (MachineValues). The ports stay texts until the
+// link is opened.
 class ConnectionSettings
 {
 public:
     static constexpr const char* kDefaultLocalPort = "7714";
     static constexpr const char* kDefaultRemotePort = "7712";
+    static inline const QString kLocalAddressKey = QStringLiteral("Local_IP_Address");
+    static inline const QString kRemoteAddressKey = QStringLiteral("Remote_IP_Address");
+    static inline const QString kLocalPortKey = QStringLiteral("Local_IP_Port");
+    static inline const QString kRemotePortKey = QStringLiteral("Remote_IP_Port");
+    static inline const QString kDisplayErrorsKey = QStringLiteral("DisplayErrors");
 
     // applicationName is the executable's name without extension.
     explicit ConnectionSettings(QString applicationName);
@@ -36,17 +42,26 @@ public:
     // cannot be written, a folder where the file should be.
     QString writeProblem() const;
     // Writes to the user's store the values that differ from the machine's or
-    // built-in defaults, and removes the others; false when the store could
-    // not take them (a read-only folder, a full disk).
+    // built-in defaults, and removes the others, leaving enforced ones as they
+    // are; false when the store could not take them (a read-only folder, a
+    // full disk).
     bool saveSettings(int displayErrors) const;
 
     // The file or registry key the values live in.
     QString storeLocation() const;
     // That store, in the format of this system.
     std::unique_ptr<QSettings> openStore() const;
-    // The user's own text for key, else the machine-wide one, else empty:
-    // for the values other parts of the panel keep beside these.
+    // The enforced text for key, else the user's own, else the machine-wide
+    // default, else empty: for the values other parts of the panel keep
+    // beside these.
     QString storedText(const QString& key) const;
+    // The text IT enforces for key, or empty.
+    QString enforcedText(const QString& key) const;
+    bool isEnforced(const QString& key) const { return !enforcedText(key).isEmpty(); }
+    // Which of the five values IT enforces, by key.
+    QStringList enforcedKeys() const;
+    // IT's default for key, or empty.
+    QString machineText(const QString& key) const;
 
 private:
     QString applicationName;

@@ -134,6 +134,33 @@ TEST_F(ConnectionSettingsTest, SavingKeepsNoUserCopyOfAMachineValue)
     EXPECT_EQ(settings.remotePort, "7700");
 }
 
+TEST_F(ConnectionSettingsTest, EnforcedValuesWinAndLeaveTheUsersOwnForLater)
+{
+    scratch.set("Remote_IP_Address", "127.0.0.6");
+    scratch.setMachine("Remote_IP_Port", "7799");
+    scratch.setEnforced("Remote_IP_Address", "127.0.0.9");
+    scratch.setEnforced("DisplayErrors", 1);
+    ConnectionSettings settings(scratch.name());
+    int displayErrors = 0;
+    settings.loadSettings(displayErrors);
+    EXPECT_EQ(settings.remoteAddress, "127.0.0.9");
+    EXPECT_EQ(displayErrors, 1);
+    EXPECT_EQ(settings.remotePort, "7799");
+    EXPECT_EQ(settings.enforcedKeys(), (QStringList{"Remote_IP_Address", "DisplayErrors"}));
+
+    settings.remotePort = "7700";
+    settings.saveSettings(displayErrors);
+    const auto store = scratch.store();
+    EXPECT_EQ(store->value("Remote_IP_Address").toString(), "127.0.0.6");
+    EXPECT_FALSE(store->contains("DisplayErrors")) << "an enforced value is never the user's";
+    EXPECT_EQ(store->value("Remote_IP_Port").toString(), "7700");
+
+    // IT lifts the rule: the user's own value counts again.
+    scratch.setEnforced("Remote_IP_Address", "");
+    settings.loadSettings(displayErrors);
+    EXPECT_EQ(settings.remoteAddress, "127.0.0.6");
+}
+
 TEST(LocalHostAddress, ComesFromTheInterfacesBeforeAnyNameLookup)
 {
     const std::string address = localHostAddress();

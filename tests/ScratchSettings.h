@@ -1,7 +1,7 @@
 #pragma once
 
 #include "panel/ConnectionSettings.h"
-#include "panel/MachineDefaults.h"
+#include "panel/MachineValues.h"
 
 #include <QCoreApplication>
 #include <QSettings>
@@ -39,6 +39,9 @@ public:
         QSettings(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Orvane\\Metrova"),
                   QSettings::NativeFormat)
             .remove(applicationName);
+        QSettings(QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Policies\\Orvane\\Metrova"),
+                  QSettings::NativeFormat)
+            .remove(applicationName);
 #endif
         qputenv("XDG_CONFIG_HOME", savedConfigHome);
         qputenv("XDG_CONFIG_DIRS", savedConfigDirs);
@@ -71,7 +74,16 @@ public:
     // A machine-wide default, as IT or the installer sets it.
     void setMachine(const QString& key, const QVariant& value) const
     {
-        const QString place = MachineDefaults(name()).places().front();
+        setAt(MachineValues::Rank::Defaults, key, value);
+    }
+    // A value IT enforces, as group policy sets it.
+    void setEnforced(const QString& key, const QVariant& value) const
+    {
+        setAt(MachineValues::Rank::Enforced, key, value);
+    }
+    void setAt(MachineValues::Rank rank, const QString& key, const QVariant& value) const
+    {
+        const QString place = MachineValues(name(), rank).places().front();
 #ifdef Q_OS_WIN
         QSettings(place, QSettings::NativeFormat).setValue(key, value);
 #else

@@ -1,7 +1,10 @@
 #include "panel/ConnectionSettings.h"
 #include "tests/ScratchSettings.h"
 
+#include <QDir>
 #include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace pendra;
@@ -30,4 +33,32 @@ TEST(SettingsLocation, WithoutXdgConfigHomeTheFileIsUnderHomeConfig)
     EXPECT_EQ(settings.storeLocation(),
               scratch.configHomePath() + "/.config/Orvane/Metrova/pendra.conf");
     qputenv("HOME", savedHome);
+}
+
+TEST(SettingsLocation, EnforcedValuesComeFromTheFirstConfigDirThatSetsThem)
+{
+    ScratchSettings scratch;
+    QTemporaryDir first, second, broken;
+    const auto policyFile = [&](const QTemporaryDir& folder) {
+        return folder.path() + "/Orvane/Metrova/" + scratch.name() + "-policy.conf";
+    };
+    QSettings(policyFile(first), QSettings::IniFormat).setValue("Remote_IP_Port", "7701");
+    QSettings inSecond(policyFile(second), QSettings::IniFormat);
+    inSecond.setValue("Remote_IP_Port", "7702");
+    inSecond.setValue("Remote_IP_Address", "127.0.0.8");
+    inSecond.sync();
+    qputenv("XDG_CONFIG_DIRS", (first.path() + ":" + second.path()).toUtf8());
+    ConnectionSettings settings(scratch.name());
+    int displayErrors = 0;
+    settings.loadSettings(displayErrors);
+    EXPECT_EQ(settings.remotePort, "7701");
+    EXPECT_EQ(settings.remoteAddress, "127.0.0.8");
+    EXPECT_TRUE(settings.readProblem().isEmpty()) << settings.readProblem().toStdString();
+
+    // A policy that cannot be read is named by its place.
+    ASSERT_TRUE(QDir().mkpath(policyFile(broken)));
+    qputenv("XDG_CONFIG_DIRS", (broken.path() + ":" + second.path()).toUtf8());
+    settings.loadSettings(displayErrors);
+    EXPECT_EQ(settings.readProblem(), policyFile(broken) + " is a folder, not a settings file");
+    EXPECT_EQ(settings.remotePort, "7702");
 }

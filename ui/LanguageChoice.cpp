@@ -80,6 +80,9 @@ void LanguageChoice::applyStored()
 
 void LanguageChoice::choose(const QString& code)
 {
+    // The operator's own choice waits, unchanged, for IT to lift its rule.
+    if (isEnforced())
+        return;
     choice = code;
     if (const auto store = settings.openStore()) {
         if (code.isEmpty())
@@ -88,6 +91,11 @@ void LanguageChoice::choose(const QString& code)
             store->setValue(kKey, code);
     }
     applyStored();
+}
+
+bool LanguageChoice::isEnforced() const
+{
+    return settings.isEnforced(kKey);
 }
 
 QString LanguageChoice::storedChoice() const

@@ -13,7 +13,8 @@ class ConnectionSettings;
 // panel's own and Qt's, compiled in under :/i18n. By default the operator's
 // system language (on Windows the display language; elsewhere LANGUAGE,
 // LC_ALL, LC_MESSAGES, LANG); the stored value "Language" ("de", "zh_CN")
-// overrides it, from the user's store or else from the machine-wide defaults.
+// overrides it: enforced by IT, else from the user's store, else from the
+// machine-wide defaults.
 // English needs no catalogue: it is the program's own.
 class LanguageChoice
 {
@@ -42,6 +43,8 @@ public:
     // The operator's choice from the menu: installed at once, and kept in the
     // user's store ("" for the system's language, which removes the value).
     void choose(const QString& code);
+    // Whether IT enforces the language, so that the operator cannot choose.
+    bool isEnforced() const;
     // The stored choice as the menu shows it: a code, or "" for the system's.
     QString chosen() const { return choice; }
     // The language in use: "en" when no catalogue is installed.

@@ -1,5 +1,6 @@
 #include "ui/LanguageMenu.h"
 
+#include "ui/AdministratorMark.h"
 #include "ui/LanguageChoice.h"
 
 #include <QActionGroup>
@@ -48,6 +49,13 @@ void LanguageMenu::retranslate()
     menu->setTitle(tr("La&nguage"));
     //: The system's language, whichever it is.
     systemItem->setText(tr("System"));
+    if (choice.isEnforced()) {
+        menu->setTitle(administratorMark::marked(menu->title()));
+        for (QAction* item : items->actions()) {
+            item->setEnabled(false);
+            item->setToolTip(administratorMark::setBy());
+        }
+    }
 }
 
 void LanguageMenu::markChosen()

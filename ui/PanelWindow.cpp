@@ -5,6 +5,7 @@
 #include "panel/HostConnection.h"
 #include "panel/PanelProtocol.h"
 #include "ui/AboutDialog.h"
+#include "ui/AdministratorMark.h"
 #include "ui/CleaningLock.h"
 #include "ui/FunctionButtons.h"
 #include "ui/FunctionKeyFilter.h"
@@ -89,6 +90,9 @@ PanelWindow::PanelWindow(HostConnection& hostConnection, ConnectionSettings& con
     resize(designed);
     new PanelLayout(ui->clientArea,
                     [this](const PanelLayout::Scales& scales) { applyScales(scales); });
+    fullScreenEnforced = settings.isEnforced(windowPlacement::kFullScreenKey);
+    if (fullScreenEnforced)
+        administratorMark::markAction(*ui->actionFullScreen);
     if (windowPlacement::restore(*this, settings))
         setWindowState(windowState() | Qt::WindowFullScreen);
 }
@@ -200,6 +204,7 @@ void PanelWindow::runSetup()
     SetupDialog dialog(this);
     dialog.setValues({settings.localAddress, settings.localPort, settings.remoteAddress,
                       settings.remotePort, displayErrorsValue});
+    dialog.enforce(settings.enforcedKeys());
     if (dialog.exec() != QDialog::Accepted)
         return;
     const SetupDialog::Values typed = dialog.values();
@@ -231,6 +236,8 @@ void PanelWindow::stopWorker()
 
 void PanelWindow::setFullScreen(bool full)
 {
+    if (fullScreenEnforced)
+        return;
     setWindowState(full ? windowState() | Qt::WindowFullScreen
                         : windowState() & ~Qt::WindowFullScreen);
 }
@@ -335,6 +342,8 @@ void PanelWindow::retranslate()
 {
     // The window's title and the readouts' names are never translated.
     ui->retranslateUi(this);
+    if (fullScreenEnforced)
+        administratorMark::markAction(*ui->actionFullScreen);
     functionButtons->retranslate();
     if (systemMenuAbout)
         systemMenuAbout->retranslate();

@@ -102,6 +102,8 @@ private:
     LinkStatus shownStatus;
     int lockSecondsLeft = 0;
     int displayErrorsValue = 0;
+    // IT decides whether the panel fills the screen; the operator cannot change it.
+    bool fullScreenEnforced = false;
     // The time between two frames of the window's screen, in nanoseconds.
     std::atomic<long long> frameNanoseconds;
     // Readouts on their way from the link's thread.

@@ -1,5 +1,7 @@
 #include "ui/SetupDialog.h"
 
+#include "panel/ConnectionSettings.h"
+#include "ui/AdministratorMark.h"
 #include "ui_setupdialog.h"
 
 #include <QKeyEvent>
@@ -45,6 +47,23 @@ void SetupDialog::setValues(const Values& values)
     ui->remoteAddressEdit->setText(QString::fromStdString(values.remoteAddress));
     ui->remotePortEdit->setText(QString::fromStdString(values.remotePort));
     ui->displayErrorsCheck->setChecked(values.displayErrors != 0);
+}
+
+void SetupDialog::enforce(const QStringList& keys)
+{
+    using Key = ConnectionSettings;
+    const std::pair<const QString&, QWidget*> fields[] = {
+        {Key::kLocalAddressKey, ui->localAddressEdit},
+        {Key::kLocalPortKey, ui->localPortEdit},
+        {Key::kRemoteAddressKey, ui->remoteAddressEdit},
+        {Key::kRemotePortKey, ui->remotePortEdit},
+        {Key::kDisplayErrorsKey, ui->displayErrorsCheck},
+    };
+    for (const auto& [key, field] : fields) {
+        if (keys.contains(key))
+            administratorMark::markField(*field);
+    }
+    ui->enforcedNote->setVisible(!keys.isEmpty());
 }
 
 SetupDialog::Values SetupDialog::values() const

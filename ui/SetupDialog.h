@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <memory>
 #include <string>
 
@@ -30,6 +31,9 @@ public:
     ~SetupDialog() override;
 
     void setValues(const Values& values);
+    // Shows the values IT enforces, named by their settings keys, read-only
+    // and says so.
+    void enforce(const QStringList& keys);
     // What the controls hold now.
     Values values() const;
 

@@ -9,7 +9,11 @@ namespace pendra::windowPlacement {
 namespace {
 
 const QString kGeometryKey = QStringLiteral("Window_Geometry");
-const QString kFullScreenKey = QStringLiteral("Window_FullScreen");
+
+bool isOne(const QString& text)
+{
+    return text.trimmed().toInt() != 0;
+}
 
 } // namespace
 
@@ -19,14 +23,21 @@ bool restore(QWidget& window, const ConnectionSettings& settings)
     const QByteArray geometry = store->value(kGeometryKey).toByteArray();
     if (!geometry.isEmpty())
         window.restoreGeometry(geometry);
-    return store->value(kFullScreenKey, 0).toInt() != 0;
+    return isOne(settings.storedText(kFullScreenKey));
 }
 
 void save(const QWidget& window, const ConnectionSettings& settings)
 {
     const auto store = settings.openStore();
     store->setValue(kGeometryKey, window.saveGeometry());
-    store->setValue(kFullScreenKey, window.isFullScreen() ? 1 : 0);
+    // Kept only when the operator chose other than IT's default, so that a
+    // later default reaches everyone who has not; never over an enforced one.
+    if (settings.isEnforced(kFullScreenKey))
+        return;
+    if (window.isFullScreen() == isOne(settings.machineText(kFullScreenKey)))
+        store->remove(kFullScreenKey);
+    else
+        store->setValue(kFullScreenKey, window.isFullScreen() ? 1 : 0);
 }
 
 } // namespace pendra::windowPlacement

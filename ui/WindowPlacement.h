@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 class QWidget;
 
 namespace pendra {
@@ -10,6 +12,8 @@ class ConnectionSettings;
 // connection values in the same store (which it never changes): its size
 // and position, and whether it filled the screen.
 namespace windowPlacement {
+
+inline const QString kFullScreenKey = QStringLiteral("Window_FullScreen");
 
 // Restores the last placement, if one was stored; true when the window
 // is to open full screen.

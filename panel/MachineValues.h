@@ -5,15 +5,20 @@
 
 namespace pendra {
 
-// The connection values that IT sets once for every user of a PC: on Windows
-// the registry key HKEY_LOCAL_MACHINE\Software\Orvane\Metrova\<application>,
-// elsewhere Orvane/Metrova/<application>.conf in each folder of
-// $XDG_CONFIG_DIRS (/etc/xdg when unset). They rank below the user's own
-// values and above the built-in defaults. The panel only reads them.
-class MachineDefaults
+// The values that IT sets once for every user of a PC, only ever read here.
+// Defaults rank below the user's own values and above the built-in ones; on
+// Windows they sit under HKEY_LOCAL_MACHINE\Software\Orvane\Metrova\<application>,
+// elsewhere in Orvane/Metrova/<application>.conf in each folder of
+// $XDG_CONFIG_DIRS (/etc/xdg when unset). Enforced values (group policy) win
+// over the user's own; they sit under
+// HKEY_LOCAL_MACHINE\Software\Policies\Orvane\Metrova\<application>, or in
+// Orvane/Metrova/<application>-policy.conf in the same folders.
+class MachineValues
 {
 public:
-    explicit MachineDefaults(QString name) : applicationName(std::move(name)) {}
+    enum class Rank { Defaults, Enforced };
+
+    MachineValues(QString name, Rank rank) : applicationName(std::move(name)), valueRank(rank) {}
 
     // The machine-wide text for key, from the first place that sets it; empty
     // when none does, as an empty value counts as unset. A number in the
@@ -32,6 +37,7 @@ public:
 
 private:
     QString applicationName;
+    Rank valueRank;
 };
 
 } // namespace pendra

@@ -1,4 +1,4 @@
-#include "panel/MachineDefaults.h"
+#include "panel/MachineValues.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,23 +7,24 @@
 
 namespace pendra {
 
-QStringList MachineDefaults::places() const
+QStringList MachineValues::places() const
 {
     // The folders as the desktop's base directories name them; a relative
     // one is ignored, as it would depend on where the panel was started.
     QString folders = qEnvironmentVariable("XDG_CONFIG_DIRS");
     if (folders.isEmpty())
         folders = QStringLiteral("/etc/xdg");
+    const QString suffix = valueRank == Rank::Enforced ? QStringLiteral("-policy.conf")
+                                                       : QStringLiteral(".conf");
     QStringList files;
     for (const QString& folder : folders.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
         if (QDir::isAbsolutePath(folder))
-            files << folder + QStringLiteral("/Orvane/Metrova/") + applicationName +
-                         QStringLiteral(".conf");
+            files << folder + QStringLiteral("/Orvane/Metrova/") + applicationName + suffix;
     }
     return files;
 }
 
-QString MachineDefaults::value(const QString& key) const
+QString MachineValues::value(const QString& key) const
 {
     for (const QString& file : places()) {
         if (!QFileInfo(file).isFile())
@@ -36,7 +37,7 @@ QString MachineDefaults::value(const QString& key) const
     return {};
 }
 
-QString MachineDefaults::problem() const
+QString MachineValues::problem() const
 {
     for (const QString& file : places()) {
         const QFileInfo place(file);

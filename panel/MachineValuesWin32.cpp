@@ -1,4 +1,4 @@
-#include "panel/MachineDefaults.h"
+#include "panel/MachineValues.h"
 
 #include <QCoreApplication>
 #include <string>
@@ -35,12 +35,15 @@ public:
 
 } // namespace
 
-QStringList MachineDefaults::places() const
+QStringList MachineValues::places() const
 {
-    return {kMachineKey + QStringLiteral("Software\\Orvane\\Metrova\\") + applicationName};
+    const QString policies =
+        valueRank == Rank::Enforced ? QStringLiteral("Policies\\") : QString();
+    return {kMachineKey + QStringLiteral("Software\\") + policies +
+            QStringLiteral("Orvane\\Metrova\\") + applicationName};
 }
 
-QString MachineDefaults::value(const QString& name) const
+QString MachineValues::value(const QString& name) const
 {
     const MachineKey machine(places().front());
     if (machine.status != ERROR_SUCCESS)
@@ -74,7 +77,7 @@ QString MachineDefaults::value(const QString& name) const
     return QString::fromStdWString(text);
 }
 
-QString MachineDefaults::problem() const
+QString MachineValues::problem() const
 {
     const MachineKey machine(places().front());
     if (machine.status == ERROR_SUCCESS || machine.status == ERROR_FILE_NOT_FOUND)

@@ -4,6 +4,7 @@ namespace pendra {
 
 // The application shell: holds the settings and the host connection for the
 // life of the program, runs the panel window until it closes, and then ends.
+// A start while the same panel runs brings that one to the front instead.
 class PanelApp
 {
 public:

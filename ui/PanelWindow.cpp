@@ -247,6 +247,22 @@ void PanelWindow::lockForCleaning()
     cleaningLock->start();
 }
 
+void PanelWindow::bringToFront()
+{
+    // A panel on its way out stays closed.
+    if (!isVisible())
+        return;
+    // Full screen or maximised as before it was minimised.
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    // Setup, About or a message box: the panel takes no input while it is open.
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front)
+        front = this;
+    front->raise();
+    front->activateWindow();
+}
+
 void PanelWindow::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::WindowStateChange)

@@ -61,6 +61,9 @@ public slots:
 
     void setFullScreen(bool full);
     void lockForCleaning();
+    // Restored if minimised, raised and activated; a box the panel waits on
+    // stays in front of it.
+    void bringToFront();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -1,5 +1,7 @@
 #include "tests/UdpPeer.h"
 
+#include <random>
+#include <stdexcept>
 #include <vector>
 
 namespace pendra::test {
@@ -45,6 +47,20 @@ int UdpPeer::drain(std::chrono::milliseconds quiet)
 
 int closedUdpPort()
 {
+    // Below the ports the system hands out for a bind to port 0 (Linux from
+    // 32768, Windows from 49152): a test that closes and opens its panel's
+    // link again and again finds the port still free, however much else on
+    // the machine binds meanwhile.
+    static std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<int> quiet(20000, 32767);
+    for (int tries = 0; tries < 100; ++tries) {
+        try {
+            const LoopbackUdpSocket taken(quiet(random), 0);
+            return taken.port();
+        } catch (const std::runtime_error&) {
+            // Taken: another.
+        }
+    }
     UdpPeer taken;
     return taken.port();
 }

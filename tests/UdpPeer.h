@@ -36,7 +36,8 @@ private:
     LoopbackUdpSocket socket;
 };
 
-// A port on 127.0.0.1 that nobody listens on: taken from the system and let go.
+// A port on 127.0.0.1 that nobody listens on, and that the system does not
+// hand to a bind to port 0 while the test rebinds it.
 int closedUdpPort();
 
 // Polls the condition until it holds or the timeout passes.

@@ -1,10 +1,10 @@
-# Linux desktop integration and the .deb. Only the two programs and these data
+# Linux desktop integration and the .deb. Only the programs and these data
 # files are installed; the libraries and tests stay in the build tree.
 if(PENDRA_THREADED_TESTS_ONLY OR NOT (UNIX AND NOT APPLE))
     return()
 endif()
 
-install(TARGETS pendra pendra-hostsim RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS pendra pendra-hostsim pendra-hostcheck RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
 # One id names the desktop entry, the icon and the AppStream component.
 set(PENDRA_APP_ID com.orvane.Pendra)
@@ -30,7 +30,8 @@ string(REGEX REPLACE "\n" "\n " PENDRA_LICENCE_TEXT " ${licence}")
 configure_file(${linux_dir}/copyright.in ${CMAKE_BINARY_DIR}/linux/copyright @ONLY)
 configure_file(${linux_dir}/changelog ${CMAKE_BINARY_DIR}/linux/changelog @ONLY)
 set(compressed)
-foreach(file IN ITEMS ${CMAKE_BINARY_DIR}/linux/changelog ${linux_dir}/pendra.1 ${linux_dir}/pendra-hostsim.1)
+foreach(file IN ITEMS ${CMAKE_BINARY_DIR}/linux/changelog ${linux_dir}/pendra.1 ${linux_dir}/pendra-hostsim.1
+        ${linux_dir}/pendra-hostcheck.1)
     get_filename_component(name "${file}" NAME)
     add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/linux/${name}.gz
         COMMAND gzip -9n -c ${file} > ${CMAKE_BINARY_DIR}/linux/${name}.gz
@@ -41,7 +42,7 @@ add_custom_target(pendra_linux_docs ALL DEPENDS ${compressed})
 install(FILES ${CMAKE_BINARY_DIR}/linux/copyright ${CMAKE_BINARY_DIR}/linux/changelog.gz
     ${PROJECT_SOURCE_DIR}/docs/protocol.md DESTINATION ${doc_dir})
 install(FILES ${CMAKE_BINARY_DIR}/linux/pendra.1.gz ${CMAKE_BINARY_DIR}/linux/pendra-hostsim.1.gz
-    DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+    ${CMAKE_BINARY_DIR}/linux/pendra-hostcheck.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME pendra)
@@ -50,7 +51,8 @@ set(CPACK_PACKAGE_CONTACT "${PENDRA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Jog panel for coordinate measuring machines")
 set(CPACK_PACKAGE_DESCRIPTION "Sends commands to the host measurement application over UDP and shows
 the probe position it sends back. Includes pendra-hostsim, a stand-in for
-the host application.")
+the host application, and pendra-hostcheck, which checks a host application
+against the panel's wire protocol.")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${PENDRA_HOMEPAGE})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)

@@ -37,10 +37,10 @@ if(NOT CMAKE_CROSSCOMPILING_EMULATOR)
     set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run.sh)
 endif()
 
-# The folder: the two programs, the plugins Qt loads by name (no import
+# The folder: the programs, the plugins Qt loads by name (no import
 # names them), and every DLL that these import, found from their imports
 # (InstallRuntime.cmake).
-install(TARGETS pendra pendra-hostsim RUNTIME DESTINATION .)
+install(TARGETS pendra pendra-hostsim pendra-hostcheck RUNTIME DESTINATION .)
 install(FILES ${PROJECT_SOURCE_DIR}/LICENSE DESTINATION . RENAME LICENSE.txt)
 # The licence of the font compiled into pendra.exe (ui/CMakeLists.txt writes it).
 install(FILES ${PENDRA_FONT_LICENCE_FILE} DESTINATION .)
@@ -54,7 +54,7 @@ foreach(plugin QWindowsIntegrationPlugin QWindowsVistaStylePlugin QSvgIconPlugin
     list(APPEND pendra_plugins "$<TARGET_FILE:Qt6::${plugin}>")
 endforeach()
 install(CODE "
-    set(PENDRA_EXECUTABLES \"$<TARGET_FILE:pendra>;$<TARGET_FILE:pendra-hostsim>\")
+    set(PENDRA_EXECUTABLES \"$<TARGET_FILE:pendra>;$<TARGET_FILE:pendra-hostsim>;$<TARGET_FILE:pendra-hostcheck>\")
     set(PENDRA_PLUGINS \"${pendra_plugins}\")
     set(PENDRA_DLL_DIRS \"${pendra_runtime_dirs}\")
     set(PENDRA_OBJDUMP \"${CMAKE_OBJDUMP}\")

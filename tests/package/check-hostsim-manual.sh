@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The options of pendra-hostsim(1) are those of pendra-hostsim --help: the
-# same names, value names and texts, in the same order.
-#   check-hostsim-manual.sh PENDRA_HOSTSIM MANUAL_PAGE
+# same names, value names and texts, in the same order. Any program whose
+# --help QCommandLineParser writes is checked so: pendra-hostcheck too.
+#   check-hostsim-manual.sh PROGRAM MANUAL_PAGE
 set -euo pipefail
 
 hostsim=$1

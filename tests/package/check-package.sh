@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The desktop entry and AppStream metainfo pass their validators, and the .deb
-# CPack builds holds the two programs, the data files, the manual pages and
+# CPack builds holds the programs, the data files, the manual pages and
 # the licence, nothing else from the build tree, with run-time dependencies
 # filled in by dpkg-shlibdeps; lintian finds no error and no warning in it.
 #   check-package.sh SOURCE_DIR BUILD_DIR VERSION
@@ -53,12 +53,13 @@ debs=("$out"/*.deb)
 deb=${debs[0]}
 [[ $(basename "$deb") == pendra_"$version"_*.deb ]] || fail "package file is $(basename "$deb")"
 
-expected=(usr/bin/pendra usr/bin/pendra-hostsim
+expected=(usr/bin/pendra usr/bin/pendra-hostsim usr/bin/pendra-hostcheck
     "usr/share/applications/$app_id.desktop"
     "usr/share/icons/hicolor/scalable/apps/$app_id.svg"
     "usr/share/metainfo/$app_id.metainfo.xml"
     usr/share/doc/pendra/copyright usr/share/doc/pendra/changelog.gz usr/share/doc/pendra/protocol.md
-    usr/share/man/man1/pendra.1.gz usr/share/man/man1/pendra-hostsim.1.gz)
+    usr/share/man/man1/pendra.1.gz usr/share/man/man1/pendra-hostsim.1.gz
+    usr/share/man/man1/pendra-hostcheck.1.gz)
 files=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./||' | grep -v '/$' || true)
 for path in "${expected[@]}"; do
     grep -qx "$path" <<<"$files" || fail "package lacks $path"
